@@ -1,0 +1,33 @@
+#pragma once
+
+#include "component_record.h"
+#include "events.h"
+#include "form.h"
+
+namespace toolkit {
+class TTabControl;
+}
+
+// The main window: the whole deck on one tab control, navigated by buttons and swipes.
+class TForm1 : public toolkit::TForm {
+  Q_OBJECT
+
+ public:
+  TForm1();
+
+  void FormCreate(toolkit::TObject* Sender);
+  void FormGesture(toolkit::TObject* Sender, const toolkit::TGestureEventInfo& EventInfo, bool& Handled);
+  void Button1Click(toolkit::TObject* Sender);
+  void Button2Click(toolkit::TObject* Sender);
+  // The change handler of check box `checkBox`, published as CheckBox<checkBox>Change:
+  // it shows its own card's answer exactly while the box is checked.
+  void CheckBoxChange(int checkBox);
+
+ protected:
+  toolkit::ComponentRecord Definition() const override;
+
+ private:
+  toolkit::TTabControl* TabControl1() const;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,19 @@
+#include "gesture/gesture_score.h"
+
+#include "gesture/match_decision.h"
+#include "gesture/match_measures.h"
+#include "gesture/point_score.h"
+#include "gesture/stroke_normaliser.h"
+
+namespace gesture {
+
+int scoreStroke(const std::vector<Point>& stroke, const GestureTemplate& gestureTemplate,
+                int Sensitivity) {
+  const Tolerance tolerance = toleranceFor(gestureTemplate, Sensitivity);
+  const std::vector<Point> normalised =
+      normaliseStroke(stroke, templateWidth(gestureTemplate));
+  const std::vector<Point> path = expandPath(gestureTemplate);
+  return decideMatch(measureMatch(normalised, path, tolerance), tolerance.margin);
+}
+
+}  // namespace gesture

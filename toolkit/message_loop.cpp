@@ -1,0 +1,53 @@
+#include "message_loop.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <exception>
+
+#include "form.h"
+
+namespace toolkit {
+
+MessageLoop::MessageLoop(int& argc, char** argv) : QApplication(argc, argv) {}
+
+namespace {
+
+// The window whose stroke a mouse event on a control belongs to.
+TForm* StrokeWindow(QObject* receiver, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+      break;
+    default:
+      return nullptr;
+  }
+  auto* widget = qobject_cast<QWidget*>(receiver);
+  return widget != nullptr ? qobject_cast<TForm*>(widget->window()) : nullptr;
+}
+
+}  // namespace
+
+bool MessageLoop::notify(QObject* receiver, QEvent* event) {
+  try {
+    TForm* window = StrokeWindow(receiver, event);
+    const bool result = QApplication::notify(receiver, event);
+    // Strokes are followed beside normal input, after the control under the pointer has
+    // handled the event (including any slide a release started).
+    if (window != nullptr) window->FollowStroke(*static_cast<QMouseEvent*>(event));
+    return result;
+  } catch (const std::exception& error) {
+    ShowError(QString::fromUtf8(error.what()));
+  } catch (...) {
+    ShowError(QStringLiteral("Unknown error"));
+  }
+  return false;
+}
+
+void ShowError(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+  box.exec();
+}
+
+}  // namespace toolkit
