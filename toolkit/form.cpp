@@ -13,6 +13,15 @@ namespace toolkit {
 
 TForm::TForm() : QWidget(nullptr, Qt::Window) {}
 
+void TForm::SetClientWidth(int width) { SetClientSize(QSize(width, height())); }
+
+void TForm::SetClientHeight(int height) { SetClientSize(QSize(width(), height)); }
+
+void TForm::SetClientSize(QSize size) {
+  resize(size);
+  AlignChildren(this);  // a hidden window gets its resize event only when shown
+}
+
 void TForm::ReadDefinition() { ReadForm(*this, Definition()); }
 
 void TForm::DoCreate() {

@@ -31,9 +31,9 @@ class TForm : public QWidget, public TComponent {
   QString Caption() const { return windowTitle(); }
   void SetCaption(const QString& caption) { setWindowTitle(caption); }
   int ClientWidth() const { return width(); }
-  void SetClientWidth(int width) { PlaceWidget(this, QRect(pos(), QSize(width, height()))); }
+  void SetClientWidth(int width);
   int ClientHeight() const { return height(); }
-  void SetClientHeight(int height) { PlaceWidget(this, QRect(pos(), QSize(width(), height))); }
+  void SetClientHeight(int height);
 
   // The gesture manager whose settings the window's swipes use, by name, and the standard
   // gestures the window recognises, in registration order ("sgiLeft", "sgiRight").
@@ -73,6 +73,9 @@ class TForm : public QWidget, public TComponent {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Sizes the window without choosing its place, which is left to the window system.
+  void SetClientSize(QSize size);
+
   std::map<std::string, THandler> handlers_;
   std::map<std::string, QObject*> components_;
   TNotifyEvent onCreate_;

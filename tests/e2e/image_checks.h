@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+// Assertions and measurements on window captures. Colours are 0xRRGGBB.
+namespace e2e {
+
+QRgb colourAt(const QImage& image, QPoint point);
+
+// Every pixel of `region` has `colour`.
+::testing::AssertionResult isFilledWith(const QImage& image, QRect region, QRgb colour);
+// The 1-pixel outline of `rect` has `colour`.
+::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour);
+
+// Same size and every pixel the same.
+::testing::AssertionResult isIdentical(const QImage& actual, const QImage& expected);
+
+// Pages whose dot is wholly in the current page's colour.
+std::vector<int> highlightedDots(const QImage& image);
+bool isDotHighlighted(const QImage& image, int page);
+
+// Bounding box of the dark (text-like) pixels in `region`, if any.
+std::optional<QRect> darkPixelBounds(const QImage& image, QRect region);
+
+// Saves a capture beside the test program's output, for a person to look at.
+void saveCapture(const QImage& image, const char* fileName);
+
+}  // namespace e2e

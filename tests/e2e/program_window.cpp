@@ -1,0 +1,195 @@
+#include "program_window.h"
+
+#include <QByteArray>
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+constexpr auto kPollInterval = 30ms;
+constexpr auto kStartTimeout = 15s;
+
+std::string programPath() {
+  const char* path = std::getenv("LUMIVOR_PROGRAM");
+  if (path == nullptr || *path == '\0')
+    throw std::runtime_error("LUMIVOR_PROGRAM must name the program under test");
+  return path;
+}
+
+ChildProcess startProgram(EnvironmentOverrides environment) {
+  x_input::movePointer({0, 0});
+  environment.insert(environment.begin(), "QT_QPA_PLATFORM=xcb");
+  return ChildProcess({programPath()}, environment);
+}
+
+int numberAfter(const std::string& text, const std::string& label) {
+  std::smatch match;
+  if (!std::regex_search(text, match, std::regex(label + R"(\s*(-?\d+))")))
+    throw std::runtime_error("no \"" + label + "\" in:\n" + text);
+  return std::stoi(match[1]);
+}
+
+std::string parentOf(const std::string& windowId) {
+  const auto tree = runChecked({"xwininfo", "-tree", "-id", windowId});
+  std::smatch match;
+  if (!std::regex_search(tree, match, std::regex(R"(Parent window id: (0x[0-9a-f]+))")))
+    throw std::runtime_error("no parent window in:\n" + tree);
+  return match[1];
+}
+
+// _NET_FRAME_EXTENTS: left, right, top, bottom; empty until the window
+// manager has framed the window.
+std::vector<int> frameExtents(const std::string& windowId) {
+  const auto text = runCommand({"xprop", "-id", windowId, "_NET_FRAME_EXTENTS"}).output;
+  std::vector<int> extents;
+  const auto equals = text.find('=');
+  if (equals == std::string::npos) return extents;
+  std::istringstream values(text.substr(equals + 1));
+  for (std::string value; std::getline(values, value, ',');) extents.push_back(std::stoi(value));
+  return extents;
+}
+
+bool isBlank(const QImage& image) {
+  if (image.isNull()) return true;
+  const QRgb first = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != first) return false;
+  return true;
+}
+
+}  // namespace
+
+ProgramWindow::ProgramWindow(const EnvironmentOverrides& environment)
+    : process_(startProgram(environment)), windowId_(findWindow()) {
+  waitUntilFramed();
+  captureSettled();
+}
+
+std::string ProgramWindow::findWindow() {
+  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (process_.hasExited())
+      throw std::runtime_error("the program ended before showing its window, exit code " +
+                               std::to_string(*process_.waitForExit(0ms)));
+    std::istringstream ids(runCommand({"xdotool", "search", "--onlyvisible", "--pid",
+                                       std::to_string(process_.pid())})
+                               .output);
+    std::string id;
+    if (ids >> id) return id;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  throw std::runtime_error("the program showed no window");
+}
+
+void ProgramWindow::waitUntilFramed() const {
+  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  while (frameExtents(windowId_).size() != 4) {
+    if (std::chrono::steady_clock::now() >= deadline)
+      throw std::runtime_error("the window manager did not frame the window");
+    std::this_thread::sleep_for(kPollInterval);
+  }
+}
+
+std::string ProgramWindow::property(const std::string& name) const {
+  // xprop prints text properties as UTF-8 only in a UTF-8 locale.
+  const auto text = runChecked({"xprop", "-id", windowId_, "-notype", name}, {"LC_ALL=C.UTF-8"});
+  const auto first = text.find('"');
+  const auto last = text.rfind('"');
+  if (first == std::string::npos || last == first)
+    throw std::runtime_error("no text in: " + text);
+  return text.substr(first + 1, last - first - 1);
+}
+
+QRect ProgramWindow::geometryOf(const std::string& windowId) const {
+  const auto info = runChecked({"xwininfo", "-id", windowId});
+  return QRect(numberAfter(info, "Absolute upper-left X:"), numberAfter(info, "Absolute upper-left Y:"),
+               numberAfter(info, "Width:"), numberAfter(info, "Height:"));
+}
+
+QRect ProgramWindow::clientOnScreen() const { return geometryOf(windowId_); }
+
+QRect ProgramWindow::frameOnScreen() const { return geometryOf(parentOf(windowId_)); }
+
+QImage ProgramWindow::capture() const {
+  const auto png = runChecked({"import", "-silent", "-window", windowId_, "png:-"});
+  return QImage::fromData(QByteArray(png.data(), static_cast<qsizetype>(png.size())), "PNG")
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ProgramWindow::captureWhen(const std::function<bool(const QImage&)>& check,
+                                  std::chrono::milliseconds timeout) const {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  QImage image = capture();
+  while (!check(image) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kPollInterval);
+    image = capture();
+  }
+  return image;
+}
+
+QImage ProgramWindow::captureSettled(const std::function<bool(const QImage&)>& check,
+                                     std::chrono::milliseconds timeout) const {
+  QImage previous = capture();
+  return captureWhen(
+      [&](const QImage& image) {
+        const bool settled = image == previous && !isBlank(image) && (!check || check(image));
+        previous = image;
+        return settled;
+      },
+      timeout);
+}
+
+std::vector<QImage> ProgramWindow::captureFor(std::chrono::milliseconds duration) const {
+  const auto end = std::chrono::steady_clock::now() + duration;
+  std::vector<QImage> captures;
+  while (std::chrono::steady_clock::now() < end) captures.push_back(capture());
+  return captures;
+}
+
+void ProgramWindow::moveTo(QPoint position) const {
+  x_input::movePointer(clientOnScreen().topLeft() + position);
+}
+
+void ProgramWindow::press(QPoint position, x_input::MouseButton button) const {
+  x_input::pressButtonAt(clientOnScreen().topLeft() + position, button);
+}
+
+void ProgramWindow::release(x_input::MouseButton button) const { x_input::releaseButton(button); }
+
+void ProgramWindow::click(QPoint position, x_input::MouseButton button, int times) const {
+  x_input::clickAt(clientOnScreen().topLeft() + position, button, times);
+}
+
+void ProgramWindow::typeKeys(const std::string& chord) const {
+  runChecked({"xdotool", "windowactivate", "--sync", windowId_});
+  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  while (runChecked({"xdotool", "getwindowfocus"}) != windowId_ + "\n") {
+    if (std::chrono::steady_clock::now() >= deadline)
+      throw std::runtime_error("the window did not receive the keyboard focus");
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  x_input::typeKeys(chord);
+}
+
+void ProgramWindow::clickCloseBox() const {
+  // Openbox's default theme ends the title bar with the close box, whose
+  // centre lies 11 pixels in from the frame's right edge, halfway down the bar.
+  const QRect frame = frameOnScreen();
+  const int titleBarHeight = frameExtents(windowId_).at(2);
+  const QPoint closeBox{frame.x() + frame.width() - 11, frame.y() + titleBarHeight / 2};
+  if (closeBox.x() < 0 || closeBox.y() < 0)
+    throw std::runtime_error("the close box lies off the screen, the frame being at (" +
+                             std::to_string(frame.x()) + "," + std::to_string(frame.y()) + ")");
+  x_input::clickAt(closeBox, x_input::MouseButton::Left);
+}
+
+std::optional<int> ProgramWindow::waitForExit(std::chrono::milliseconds timeout) {
+  return process_.waitForExit(timeout);
+}
+
+}  // namespace e2e

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "process.h"
+#include "x_input.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+// The program under test (named by the LUMIVOR_PROGRAM environment variable),
+// running in the current X server, and its main window. Positions are in the
+// window's client coordinates unless a name says otherwise.
+class ProgramWindow {
+public:
+  // Starts the program with the pointer parked in the screen's top-left
+  // corner, away from the window, and waits until its window is shown,
+  // framed by the window manager and painted.
+  explicit ProgramWindow(const EnvironmentOverrides& environment = {});
+
+  std::string property(const std::string& name) const;  // UTF-8 text property
+  QRect clientOnScreen() const;
+  QRect frameOnScreen() const;
+
+  QImage capture() const;
+  // Captures until `check` holds for a capture or the timeout passes; returns
+  // the last capture either way, for the caller to assert on.
+  QImage captureWhen(const std::function<bool(const QImage&)>& check,
+                     std::chrono::milliseconds timeout = 5s) const;
+  // Captures until two captures in a row are equal, not blank, and pass
+  // `check` if one is given.
+  QImage captureSettled(const std::function<bool(const QImage&)>& check = {},
+                        std::chrono::milliseconds timeout = 5s) const;
+  // Every capture that can be taken during `duration`, in order.
+  std::vector<QImage> captureFor(std::chrono::milliseconds duration) const;
+
+  void moveTo(QPoint position) const;
+  void press(QPoint position, x_input::MouseButton button = x_input::MouseButton::Left) const;
+  void release(x_input::MouseButton button = x_input::MouseButton::Left) const;
+  void click(QPoint position, x_input::MouseButton button = x_input::MouseButton::Left,
+             int times = 1) const;
+  // Makes the window the active one, waits until it has the keyboard focus,
+  // then types the chord.
+  void typeKeys(const std::string& chord) const;
+  void clickCloseBox() const;
+
+  std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
+
+private:
+  std::string findWindow();
+  void waitUntilFramed() const;
+  QRect geometryOf(const std::string& windowId) const;
+
+  ChildProcess process_;
+  std::string windowId_;
+};
+
+}  // namespace e2e
