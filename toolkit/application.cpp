@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
+#include "accessibility.h"
 #include "form.h"
 #include "message_loop.h"
 #include "style.h"
@@ -44,6 +45,7 @@ void TApplication::Initialize() {
   loop_ = std::make_unique<MessageLoop>(argumentCount, arguments);
   QApplication::setWindowIcon(MainIcon());
   QApplication::setFont(PlatformFont());
+  InstallAccessibility();
 }
 
 int TApplication::Run() {

@@ -1,5 +1,6 @@
 #include "check_box.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,6 +33,10 @@ void TCheckBox::SetIsChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
   update();
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
   if (onChange_) onChange_(this);
 }
 

@@ -83,6 +83,7 @@ void TControl::SetVisible(bool visible) {
 
 void TControl::SetText(const QString& text) {
   text_ = text;
+  setAccessibleName(text);
   update();
 }
 

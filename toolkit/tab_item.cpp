@@ -27,6 +27,11 @@ TTabItem::TTabItem(QWidget* parent)
   tabControl_->AddPage(this);
 }
 
+void TTabItem::SetText(const QString& text) {
+  TControl::SetText(text);
+  setAccessibleName(QString::fromUtf8("Страница %1").arg(text));
+}
+
 int TTabItem::Index() const { return tabControl_->IndexOf(this); }
 
 bool TTabItem::IsCurrent() const { return tabControl_->TabIndex() == Index(); }

@@ -28,6 +28,8 @@ class TTabItem : public TControl {
 
   TTabItemContent* Content() const { return content_; }
   QWidget* ChildContainer() override { return content_; }
+  // The page's text, its number, is not drawn; the dot is announced as that page.
+  void SetText(const QString& text) override;
   int Index() const;
   bool IsCurrent() const;
 
