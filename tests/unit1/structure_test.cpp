@@ -77,6 +77,20 @@ TEST_F(DeckStructure, OutOfStepControlsSitOnTheirOwnCards) {
   }
 }
 
+TEST_F(DeckStructure, PublishesAChangeHandlerForEveryCheckBoxByItsName) {
+  for (int checkBox = 1; checkBox <= deck::kCardCount; ++checkBox) {
+    const std::string name = "CheckBox" + std::to_string(checkBox) + "Change";
+    EXPECT_TRUE(std::holds_alternative<toolkit::TNotifyEvent>(deck.Form().Handler(name))) << name;
+  }
+  EXPECT_THROW(deck.Form().Handler("CheckBox120Change"), std::invalid_argument);
+  // CheckBox33 sits on card 39: its handler, called by name, shows card 39's answer.
+  deck.Form().Find<toolkit::TCheckBox>("CheckBox33")->SetIsChecked(true);
+  deck.Form().Find<toolkit::TText>("Text40")->SetVisible(false);
+  std::get<toolkit::TNotifyEvent>(deck.Form().Handler("CheckBox33Change"))(nullptr);
+  EXPECT_TRUE(deck.Form().Find<toolkit::TText>("Text40")->Visible());
+  EXPECT_FALSE(deck.Form().Find<toolkit::TText>("Text33")->Visible());
+}
+
 TEST_F(DeckStructure, KeepsTheGestureSettings) {
   auto* manager = deck.Form().Find<toolkit::TGestureManager>("GestureManager1");
   ASSERT_NE(manager, nullptr);
