@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "handler_errors.h"
 #include "painting.h"
 #include "style.h"
 
@@ -17,7 +18,7 @@ bool TButton::BindEvent(const std::string& event, const THandler& handler) {
 }
 
 void TButton::Clicked() {
-  if (onClick_) onClick_(this);
+  if (onClick_) CallHandler(onClick_, this);
 }
 
 void TButton::keyPressEvent(QKeyEvent* event) {

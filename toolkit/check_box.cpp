@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "handler_errors.h"
 #include "painting.h"
 #include "style.h"
 
@@ -37,7 +38,7 @@ void TCheckBox::SetIsChecked(bool checked) {
   changed.checked = true;
   QAccessibleStateChangeEvent event(this, changed);
   QAccessible::updateAccessibility(&event);
-  if (onChange_) onChange_(this);
+  if (onChange_) CallHandler(onChange_, this);
 }
 
 bool TCheckBox::BindEvent(const std::string& event, const THandler& handler) {

@@ -6,6 +6,7 @@
 
 #include "control.h"
 #include "form_reader.h"
+#include "handler_errors.h"
 #include "gesture/gesture_template.h"
 #include "gesture_manager.h"
 
@@ -103,7 +104,7 @@ void TForm::FollowStroke(const QMouseEvent& event) {
   const int id = recognizer_->recognise(stroke->points);
   if (id == 0) return;
   bool handled = false;
-  onGesture_(this, TGestureEventInfo{id, stroke->start.x, stroke->start.y}, handled);
+  CallHandler(onGesture_, this, TGestureEventInfo{id, stroke->start.x, stroke->start.y}, handled);
 }
 
 void TForm::resizeEvent(QResizeEvent* event) {

@@ -1,8 +1,6 @@
 #include "message_loop.h"
 
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <exception>
 
 #include "form.h"
 
@@ -30,24 +28,12 @@ TForm* StrokeWindow(QObject* receiver, QEvent* event) {
 }  // namespace
 
 bool MessageLoop::notify(QObject* receiver, QEvent* event) {
-  try {
-    TForm* window = StrokeWindow(receiver, event);
-    const bool result = QApplication::notify(receiver, event);
-    // Strokes are followed beside normal input, after the control under the pointer has
-    // handled the event (including any slide a release started).
-    if (window != nullptr) window->FollowStroke(*static_cast<QMouseEvent*>(event));
-    return result;
-  } catch (const std::exception& error) {
-    ShowError(QString::fromUtf8(error.what()));
-  } catch (...) {
-    ShowError(QStringLiteral("Unknown error"));
-  }
-  return false;
-}
-
-void ShowError(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
-  box.exec();
+  TForm* window = StrokeWindow(receiver, event);
+  const bool result = QApplication::notify(receiver, event);
+  // Strokes are followed beside normal input, after the control under the pointer has
+  // handled the event (including any slide a release started).
+  if (window != nullptr) window->FollowStroke(*static_cast<QMouseEvent*>(event));
+  return result;
 }
 
 }  // namespace toolkit

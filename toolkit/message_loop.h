@@ -4,8 +4,8 @@
 
 namespace toolkit {
 
-// The message loop. An error escaping an event handler is shown in a message box, and the
-// loop goes on.
+// The message loop. Beside delivering input to the controls, it lets each window follow
+// the strokes made over it.
 class MessageLoop : public QApplication {
   Q_OBJECT
 
@@ -14,8 +14,5 @@ class MessageLoop : public QApplication {
 
   bool notify(QObject* receiver, QEvent* event) override;
 };
-
-// Shows an error that reached the message loop.
-void ShowError(const QString& text);
 
 }  // namespace toolkit

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "dot_layout.h"
+#include "handler_errors.h"
 #include "painting.h"
 #include "rounding.h"
 #include "style.h"
@@ -70,7 +71,7 @@ void TTabControl::ChangeCurrent(int index) {
   tabIndex_ = index;
   if (previous != nullptr) previous->update();
   CurrentPage()->update();
-  if (onChange_) onChange_(this);
+  if (onChange_) CallHandler(onChange_, this);
 }
 
 bool TTabControl::Next(TTabTransition transition, TTabTransitionDirection direction) {

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "deck_form.h"
-#include "message_loop.h"
+#include "handler_errors.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST_F(Painting, ANarrowPictureLeavesThePageBackgroundBesideIt) {
   EXPECT_EQ(Pixel(window, 422, 100), 0xFFFFFFu);
 }
 
-TEST(MessageLoop, ShowsAnErrorFromAHandlerAndGoesOn) {
+TEST(HandlerErrors, AreShownAndInputGoesOn) {
   QWidget window;
   toolkit::TButton button(&window);
   button.resize(80, 24);
