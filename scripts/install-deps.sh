@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
   fonts-open-sans
-  dpkg-dev file desktop-file-utils
+  dpkg-dev file desktop-file-utils python3
 )
 
 missing=()
