@@ -2,6 +2,7 @@
 // box "Правильный ответ".
 #include "card_layout.h"
 #include "image_checks.h"
+#include "page_at_rest.h"
 #include "program_window.h"
 #include "qt_printers.h"
 
@@ -13,12 +14,7 @@ namespace {
 using namespace layout;
 using x_input::MouseButton;
 
-bool answerShown(const QImage& shot) { return darkPixelBounds(shot, kAnswerTextRegion).has_value(); }
 bool answerHidden(const QImage& shot) { return !answerShown(shot); }
-
-bool boxTicked(const QImage& shot) {
-  return darkPixelBounds(shot, kCheckBoxBox.adjusted(1, 1, -1, -1)).has_value();
-}
 
 TEST(AnswerReveal, ClickOnTheCaptionShowsTheAnswerCentredAndASecondClickHidesIt) {
   ProgramWindow window;

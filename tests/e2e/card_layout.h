@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+#include <algorithm>
 
 // Where things are in the main window at its opening size, and their colours.
 namespace e2e::layout {
@@ -23,6 +24,8 @@ inline constexpr QRgb kCurrentDot = 0x2A96FF;
 inline constexpr QRgb kButtonFill = 0xE1E1E1;
 inline constexpr QRgb kButtonBorder = 0xADADAD;
 inline constexpr QRgb kCheckBoxBorder = 0x333333;
+// The check box's border and the button's outer border with the keyboard focus.
+inline constexpr QRgb kFocusBorder = 0x0078D7;
 }  // namespace colour
 
 // Rectangles are QRect(left, top, width, height).
@@ -41,9 +44,18 @@ inline constexpr QRect kAnswerTextRegion{1, 274, 661, 176};
 inline constexpr QRect kEndPagePanel{0, 0, 663, 56};
 inline constexpr QRect kToStartButton{0, 0, 80, 56};
 
-// The 8 x 8 dot of page 1 ... 120: 66 dots to a row, 10 pixels apart.
-constexpr QRect pageDot(int page) {
-  return {3 + 10 * ((page - 1) % 66), 451 + 10 * ((page - 1) / 66), 8, 8};
+// The 8 x 8 dot of page 1 ... 120 in a client area of `client`'s size: in
+// 10-pixel cells, as many to a row as the width holds (all in one row from a
+// width of 1200 on), the rows starting where a full row is centred, the last
+// one ending 11 pixels above the bottom. At the opening size 66 dots make a
+// row, starting at x = 3.
+constexpr QRect pageDot(int page, QSize client = kClientSize) {
+  const int columns = client.width() >= 10 * kPageCount ? kPageCount : std::max(1, client.width() / 10);
+  const int rows = (kPageCount + columns - 1) / columns;
+  const int spare = client.width() - (10 * columns - 2);
+  const int x0 = spare >= 0 ? (spare + 1) / 2 : -(-spare / 2);  // halves rounded up
+  const int top = client.height() - 10 - 10 * rows;
+  return {x0 + 10 * ((page - 1) % columns), top + 1 + 10 * ((page - 1) / columns), 8, 8};
 }
 
 constexpr QPoint centreOf(QRect rect) {

@@ -10,8 +10,18 @@
 namespace e2e {
 namespace {
 
-constexpr auto kPollInterval = 30ms;
 constexpr auto kStartTimeout = 15s;
+constexpr auto kWindowManagerTimeout = 5s;
+
+// Polls `condition` until it holds; throws with `failure` after `timeout`.
+void waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+               const std::string& failure) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) throw std::runtime_error(failure);
+    std::this_thread::sleep_for(kCapturePollInterval);
+  }
+}
 
 std::string programPath() {
   const char* path = std::getenv("LUMIVOR_PROGRAM");
@@ -39,6 +49,13 @@ std::string parentOf(const std::string& windowId) {
   if (!std::regex_search(tree, match, std::regex(R"(Parent window id: (0x[0-9a-f]+))")))
     throw std::runtime_error("no parent window in:\n" + tree);
   return match[1];
+}
+
+std::vector<std::string> words(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> result;
+  for (std::string word; stream >> word;) result.push_back(word);
+  return result;
 }
 
 // _NET_FRAME_EXTENTS: left, right, top, bottom; empty until the window
@@ -76,23 +93,21 @@ std::string ProgramWindow::findWindow() {
     if (process_.hasExited())
       throw std::runtime_error("the program ended before showing its window, exit code " +
                                std::to_string(*process_.waitForExit(0ms)));
-    std::istringstream ids(runCommand({"xdotool", "search", "--onlyvisible", "--pid",
-                                       std::to_string(process_.pid())})
-                               .output);
-    std::string id;
-    if (ids >> id) return id;
-    std::this_thread::sleep_for(kPollInterval);
+    if (const auto ids = shownWindows(); !ids.empty()) return ids.front();
+    std::this_thread::sleep_for(kCapturePollInterval);
   }
   throw std::runtime_error("the program showed no window");
 }
 
+std::vector<std::string> ProgramWindow::shownWindows() const {
+  return words(runCommand({"xdotool", "search", "--onlyvisible", "--pid",
+                           std::to_string(process_.pid())})
+                   .output);
+}
+
 void ProgramWindow::waitUntilFramed() const {
-  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-  while (frameExtents(windowId_).size() != 4) {
-    if (std::chrono::steady_clock::now() >= deadline)
-      throw std::runtime_error("the window manager did not frame the window");
-    std::this_thread::sleep_for(kPollInterval);
-  }
+  waitUntil([&] { return frameExtents(windowId_).size() == 4; }, kStartTimeout,
+            "the window manager did not frame the window");
 }
 
 std::string ProgramWindow::property(const std::string& name) const {
@@ -122,18 +137,20 @@ QImage ProgramWindow::capture() const {
 }
 
 QImage ProgramWindow::captureWhen(const std::function<bool(const QImage&)>& check,
-                                  std::chrono::milliseconds timeout) const {
+                                  std::chrono::milliseconds timeout,
+                                  std::chrono::milliseconds interval) const {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   QImage image = capture();
   while (!check(image) && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(kPollInterval);
+    std::this_thread::sleep_for(interval);
     image = capture();
   }
   return image;
 }
 
 QImage ProgramWindow::captureSettled(const std::function<bool(const QImage&)>& check,
-                                     std::chrono::milliseconds timeout) const {
+                                     std::chrono::milliseconds timeout,
+                                     std::chrono::milliseconds interval) const {
   QImage previous = capture();
   return captureWhen(
       [&](const QImage& image) {
@@ -141,7 +158,7 @@ QImage ProgramWindow::captureSettled(const std::function<bool(const QImage&)>& c
         previous = image;
         return settled;
       },
-      timeout);
+      timeout, interval);
 }
 
 std::vector<QImage> ProgramWindow::captureFor(std::chrono::milliseconds duration) const {
@@ -165,13 +182,16 @@ void ProgramWindow::click(QPoint position, x_input::MouseButton button, int time
   x_input::clickAt(clientOnScreen().topLeft() + position, button, times);
 }
 
+void ProgramWindow::drag(QPoint from, QPoint to, std::chrono::milliseconds duration) const {
+  const QPoint origin = clientOnScreen().topLeft();
+  x_input::drag(origin + from, origin + to, duration);
+}
+
 void ProgramWindow::typeKeys(const std::string& chord) const {
-  runChecked({"xdotool", "windowactivate", "--sync", windowId_});
-  const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
-  while (runChecked({"xdotool", "getwindowfocus"}) != windowId_ + "\n") {
-    if (std::chrono::steady_clock::now() >= deadline)
-      throw std::runtime_error("the window did not receive the keyboard focus");
-    std::this_thread::sleep_for(kPollInterval);
+  const auto focused = [&] { return runChecked({"xdotool", "getwindowfocus"}) == windowId_ + "\n"; };
+  if (!focused()) {
+    runChecked({"xdotool", "windowactivate", "--sync", windowId_});
+    waitUntil(focused, kStartTimeout, "the window did not receive the keyboard focus");
   }
   x_input::typeKeys(chord);
 }
@@ -186,6 +206,48 @@ void ProgramWindow::clickCloseBox() const {
     throw std::runtime_error("the close box lies off the screen, the frame being at (" +
                              std::to_string(frame.x()) + "," + std::to_string(frame.y()) + ")");
   x_input::clickAt(closeBox, x_input::MouseButton::Left);
+}
+
+void ProgramWindow::resize(QSize size) const {
+  runChecked({"xdotool", "windowsize", windowId_, std::to_string(size.width()),
+              std::to_string(size.height())});
+  waitUntil([&] { return clientOnScreen().size() == size; }, kWindowManagerTimeout,
+            "the window did not take the size " + std::to_string(size.width()) + "x" +
+                std::to_string(size.height()));
+}
+
+bool ProgramWindow::isViewable() const {
+  return runChecked({"xwininfo", "-id", windowId_}).find("Map State: IsViewable") !=
+         std::string::npos;
+}
+
+void ProgramWindow::minimize() const {
+  runChecked({"xdotool", "windowminimize", windowId_});
+  waitUntil([&] { return !isViewable(); }, kWindowManagerTimeout,
+            "the window did not leave the screen when minimised");
+}
+
+void ProgramWindow::restore() const {
+  runChecked({"xdotool", "windowactivate", windowId_});
+  // Openbox animates the way back, moving the mapped window across the screen.
+  constexpr auto kStillFor = 150ms;
+  QRect last;
+  auto lastMove = std::chrono::steady_clock::now();
+  waitUntil(
+      [&] {
+        if (!isViewable()) return false;
+        const auto now = std::chrono::steady_clock::now();
+        if (const QRect client = clientOnScreen(); client != last) {
+          last = client;
+          lastMove = now;
+        }
+        return now - lastMove >= kStillFor;
+      },
+      kWindowManagerTimeout, "the window did not come back to rest when activated");
+}
+
+bool ProgramWindow::isRunning() {
+  return !process_.hasExited() && runCommand({"xwininfo", "-id", windowId_}).exitCode == 0;
 }
 
 std::optional<int> ProgramWindow::waitForExit(std::chrono::milliseconds timeout) {

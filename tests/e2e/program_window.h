@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -15,6 +16,8 @@
 namespace e2e {
 
 using namespace std::chrono_literals;
+
+inline constexpr auto kCapturePollInterval = 30ms;
 
 // The program under test (named by the LUMIVOR_PROGRAM environment variable),
 // running in the current X server, and its main window. Positions are in the
@@ -34,11 +37,13 @@ public:
   // Captures until `check` holds for a capture or the timeout passes; returns
   // the last capture either way, for the caller to assert on.
   QImage captureWhen(const std::function<bool(const QImage&)>& check,
-                     std::chrono::milliseconds timeout = 5s) const;
-  // Captures until two captures in a row are equal, not blank, and pass
-  // `check` if one is given.
+                     std::chrono::milliseconds timeout = 5s,
+                     std::chrono::milliseconds interval = kCapturePollInterval) const;
+  // Captures until two captures in a row, `interval` apart, are equal, not
+  // blank, and pass `check` if one is given.
   QImage captureSettled(const std::function<bool(const QImage&)>& check = {},
-                        std::chrono::milliseconds timeout = 5s) const;
+                        std::chrono::milliseconds timeout = 5s,
+                        std::chrono::milliseconds interval = kCapturePollInterval) const;
   // Every capture that can be taken during `duration`, in order.
   std::vector<QImage> captureFor(std::chrono::milliseconds duration) const;
 
@@ -47,10 +52,27 @@ public:
   void release(x_input::MouseButton button = x_input::MouseButton::Left) const;
   void click(QPoint position, x_input::MouseButton button = x_input::MouseButton::Left,
              int times = 1) const;
-  // Makes the window the active one, waits until it has the keyboard focus,
-  // then types the chord.
+  // A left-button stroke from `from` to `to` taking `duration` (x_input::drag).
+  void drag(QPoint from, QPoint to, std::chrono::milliseconds duration) const;
+  // Makes the window the active one unless it has the keyboard focus, waits
+  // until it has, then types the chord.
   void typeKeys(const std::string& chord) const;
   void clickCloseBox() const;
+
+  // Asks the window manager for a client area of `size` and waits until the
+  // window has it.
+  void resize(QSize size) const;
+  // Minimises the window and waits until it is off the screen.
+  void minimize() const;
+  // Activates the window, which brings it back from being minimised, and
+  // waits until it is on the screen again and no longer moving.
+  void restore() const;
+
+  // The process runs and its main window still exists.
+  bool isRunning();
+  // The ids of the program's windows that are on the screen.
+  std::vector<std::string> shownWindows() const;
+  const std::string& windowId() const { return windowId_; }
 
   std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
 
@@ -58,6 +80,7 @@ private:
   std::string findWindow();
   void waitUntilFramed() const;
   QRect geometryOf(const std::string& windowId) const;
+  bool isViewable() const;
 
   ChildProcess process_;
   std::string windowId_;

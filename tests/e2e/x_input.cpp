@@ -2,6 +2,8 @@
 
 #include "process.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace e2e::x_input {
@@ -32,9 +34,30 @@ void releaseButton(MouseButton button) {
   runChecked({"xdotool", "mouseup", buttonNumber(button)});
 }
 
+// xdotool's own --repeat waits its delay after the last click as well, so the
+// clicks are chained with the pauses between them only.
 void clickAt(QPoint screenPosition, MouseButton button, int times) {
-  xdotoolAfterMove(screenPosition, {"click", "--repeat", std::to_string(times), "--delay", "80",
-                                    buttonNumber(button)});
+  std::vector<std::string> action;
+  for (int click = 0; click < times; ++click) {
+    if (click > 0) action.insert(action.end(), {"sleep", "0.08"});
+    action.insert(action.end(), {"click", "--delay", "0", buttonNumber(button)});
+  }
+  xdotoolAfterMove(screenPosition, action);
+}
+
+void drag(QPoint from, QPoint to, std::chrono::milliseconds duration, MouseButton button) {
+  constexpr std::chrono::milliseconds kStep{20};
+  const int steps = std::max<int>(1, static_cast<int>(duration / kStep));
+  char pause[32];
+  std::snprintf(pause, sizeof pause, "%.3f", duration.count() / 1000.0 / steps);
+  std::vector<std::string> action{"mousedown", buttonNumber(button)};
+  for (int step = 1; step <= steps; ++step) {
+    const QPoint at = from + (to - from) * step / steps;
+    if (duration.count() > 0) action.insert(action.end(), {"sleep", pause});
+    action.insert(action.end(), {"mousemove", std::to_string(at.x()), std::to_string(at.y())});
+  }
+  action.insert(action.end(), {"mouseup", buttonNumber(button)});
+  xdotoolAfterMove(from, action);
 }
 
 void typeKeys(const std::string& chord) {
