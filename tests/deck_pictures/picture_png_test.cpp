@@ -33,22 +33,22 @@ TEST(EmbeddedPictures, TheFolderHoldsExactlyOnePngPerCard) {
 TEST(EmbeddedPictures, EachIsAnUninterlacedEightBitRgbaPngOfItsSize) {
   for (int card = 1; card <= deck::kCardCount; ++card) {
     SCOPED_TRACE(card);
-    const deck::PictureSpec& spec = deck::PictureOf(card);
+    const deck::PictureSpec& picture = deck::PictureOf(card);
     const QByteArray png = EmbeddedPng(card);
     ASSERT_GE(png.size(), 33);
     EXPECT_EQ(png.left(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
     EXPECT_EQ(BigEndianAt(png, 8), 13u);  // IHDR is the first chunk
     EXPECT_EQ(png.mid(12, 4), QByteArray("IHDR"));
-    EXPECT_EQ(BigEndianAt(png, 16), static_cast<std::uint32_t>(spec.width));
-    EXPECT_EQ(BigEndianAt(png, 20), static_cast<std::uint32_t>(spec.height));
+    EXPECT_EQ(BigEndianAt(png, 16), static_cast<std::uint32_t>(picture.width));
+    EXPECT_EQ(BigEndianAt(png, 20), static_cast<std::uint32_t>(picture.height));
     EXPECT_EQ(png[24], 8);  // bit depth
     EXPECT_EQ(png[25], 6);  // colour type: truecolour with alpha
     EXPECT_EQ(png[28], 0);  // no interlace
 
     const QImage& decoded = EmbeddedPicture(card);
     ASSERT_FALSE(decoded.isNull());
-    EXPECT_EQ(decoded.width(), spec.width);
-    EXPECT_EQ(decoded.height(), spec.height);
+    EXPECT_EQ(decoded.width(), picture.width);
+    EXPECT_EQ(decoded.height(), picture.height);
   }
 }
 

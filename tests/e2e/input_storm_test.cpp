@@ -33,6 +33,7 @@ constexpr auto kSettleTimeout = 10s;
 // Over a card's picture or the end page's background: over no control.
 constexpr QPoint kRestingPointer{600, 150};
 constexpr const char* kFailureCapture = "storm-failure.png";
+constexpr const char* kSettledCapture = "storm-settled.png";
 
 unsigned long numberFromEnvironment(const char* name, unsigned long fallback) {
   const char* value = std::getenv(name);
@@ -50,7 +51,7 @@ protected:
 
   void checkpoint(int played);
   void lookAtCards();
-  QImage settledCapture();
+  ::testing::AssertionResult settle(QImage& shot);
   void expectAtRest(const QImage& shot);
 
   const std::uint32_t seed = static_cast<std::uint32_t>(
@@ -61,15 +62,22 @@ protected:
   StormPlayer player{window};
 };
 
-QImage InputStorm::settledCapture() {
-  const QImage shot = window.captureSettled({}, kSettleTimeout, kSettleInterval);
+// Waits until two captures kSettleInterval apart are equal, then takes one
+// more as long after: still equal, it is the window at rest.
+::testing::AssertionResult InputStorm::settle(QImage& shot) {
+  const auto start = std::chrono::steady_clock::now();
+  const QImage settled = window.captureSettled({}, kSettleTimeout, kSettleInterval);
+  const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
   std::this_thread::sleep_for(kSettleInterval);
-  const QImage later = window.capture();
-  const auto still = isIdentical(later, shot);
-  if (!still) saveCapture(later, kFailureCapture);
-  EXPECT_TRUE(still) << "the window still changes " << kSettleTimeout.count()
-                     << " s after the input stopped";
-  return later;
+  shot = window.capture();
+  auto still = isIdentical(shot, settled);
+  if (still) return still;
+  saveCapture(settled, kSettledCapture);
+  saveCapture(shot, kFailureCapture);
+  return still << " between the capture that ended a wait of " << waited.count()
+               << " ms for two equal ones (" << kSettledCapture << ") and one "
+               << kSettleInterval.count() << " ms later (" << kFailureCapture << ")";
 }
 
 void InputStorm::expectAtRest(const QImage& shot) {
@@ -107,7 +115,8 @@ void InputStorm::checkpoint(int played) {
       << "the program shows a window besides its main one";
   window.resize(kClientSize);
   window.moveTo(kRestingPointer);
-  const QImage shot = settledCapture();
+  QImage shot;
+  ASSERT_TRUE(settle(shot)) << "the window changed with no input";
   ASSERT_NO_FATAL_FAILURE(expectAtRest(shot));
   std::printf("after %d of %d events: page %d at rest\n", played, events, highlightedDots(shot).front());
   std::fflush(stdout);
