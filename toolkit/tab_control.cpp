@@ -103,7 +103,13 @@ void TTabControl::Slide(int target, TTabTransitionDirection direction) {
   const int x0 = outgoing->x();
   const int distance = outgoing->width();
   const int shift = direction == TTabTransitionDirection::Normal ? -distance : distance;
+  TTabItem* outgoingDot = CurrentPage();
   ChangeCurrent(target);
+  // The highlight reaches the screen before anything moves.
+  if (isVisible()) {
+    outgoingDot->repaint();
+    CurrentPage()->repaint();
+  }
 
   // The incoming page is laid out and rendered once before it moves, so it arrives complete.
   PlaceWidget(incoming, QRect(x0 - shift, outgoing->y(), distance, outgoing->height()));
