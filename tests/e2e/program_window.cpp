@@ -152,6 +152,7 @@ QImage ProgramWindow::captureSettled(const std::function<bool(const QImage&)>& c
                                      std::chrono::milliseconds timeout,
                                      std::chrono::milliseconds interval) const {
   QImage previous = capture();
+  std::this_thread::sleep_for(interval);
   return captureWhen(
       [&](const QImage& image) {
         const bool settled = image == previous && !isBlank(image) && (!check || check(image));
