@@ -72,8 +72,6 @@ int TApplication::Run() {
   return exitCode;
 }
 
-void TApplication::Terminate() { QCoreApplication::quit(); }
-
 TApplication* const Application = [] {
   static TApplication application;
   return &application;

@@ -31,9 +31,6 @@ class TApplication {
   // Creates the recorded forms, shows the first one as the main form and runs the message
   // loop until the main form closes. Returns the process's exit code.
   int Run();
-  void Terminate();
-
-  TForm* MainForm() const { return mainForm_.get(); }
 
  private:
   std::unique_ptr<QApplication> loop_;
