@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
   fonts-open-sans
   dpkg-dev file desktop-file-utils python3
