@@ -1,11 +1,14 @@
 #include "Unit1Definition.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <span>
 #include <stdexcept>
 
 #include "deck.h"
-#include "pictures/picture_resources.h"
+#include "deck/pictures/card_pictures.h"
 
 using toolkit::ComponentRecord;
 
@@ -21,6 +24,11 @@ constexpr int kStoredTabIndex = 98;
 
 // Pages whose control strip was stored before their answer area.
 bool StripComesFirst(int card) { return card == 22 || card == 34 || card == 80 || card == 94; }
+
+// The picture's bytes stay where the program carries them.
+QVariant Png(std::span<const std::uint8_t> png) {
+  return QByteArray::fromRawData(reinterpret_cast<const char*>(png.data()), static_cast<qsizetype>(png.size()));
+}
 
 QVariant Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -38,7 +46,7 @@ ComponentRecord CardPage(int card) {
   ComponentRecord picture{"TImage", Numbered("Image", card),
                           {{"Align", "Top"},
                            {"Height", kPictureHeight},
-                           {"Picture", deck::PictureResourcePath(card)}},
+                           {"Picture", Png(deck::CardPicturePng(card))}},
                           {}};
   ComponentRecord answerArea{"TPanel", Numbered("Panel", 2 * card - 1),
                              {{"Align", "Client"}},

@@ -1,8 +1,6 @@
 #include "image.h"
 
 #include <QPainter>
-#include <QResource>
-#include <stdexcept>
 
 #include "fit_rule.h"
 
@@ -10,15 +8,8 @@ namespace toolkit {
 
 TImage::TImage(QWidget* parent) : TControl(parent) {}
 
-void TImage::SetPicture(const QString& resourcePath) {
-  const QResource resource(resourcePath);
-  if (!resource.isValid()) {
-    throw std::invalid_argument("no picture " + resourcePath.toStdString());
-  }
-  picture_ = resourcePath;
-  compressed_ = resource.compressionAlgorithm() == QResource::NoCompression
-                    ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
-                    : resource.uncompressedData();
+void TImage::SetPicture(const QByteArray& png) {
+  compressed_ = png;
   bitmap_ = QImage();
   update();
 }

@@ -11,14 +11,14 @@ namespace toolkit {
 // kept compressed until the control is first painted, then decoded once and kept.
 class TImage : public TControl {
   Q_OBJECT
-  Q_PROPERTY(QString Picture READ Picture WRITE SetPicture)
+  Q_PROPERTY(QByteArray Picture READ Picture WRITE SetPicture)
 
  public:
   explicit TImage(QWidget* parent);
 
-  // A picture built into the program, named by its resource path.
-  const QString& Picture() const { return picture_; }
-  void SetPicture(const QString& resourcePath);
+  // A PNG stream built into the program, held without copying.
+  const QByteArray& Picture() const { return compressed_; }
+  void SetPicture(const QByteArray& png);
 
   bool IsDecoded() const { return !bitmap_.isNull(); }
   const QImage& Bitmap() const { return bitmap_; }
@@ -27,7 +27,6 @@ class TImage : public TControl {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString picture_;
   QByteArray compressed_;
   QImage bitmap_;
 };

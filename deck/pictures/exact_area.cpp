@@ -1,4 +1,4 @@
-#include "pictures/exact_area.h"
+#include "deck/pictures/exact_area.h"
 
 #include <algorithm>
 #include <cmath>

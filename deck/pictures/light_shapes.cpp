@@ -1,4 +1,4 @@
-#include "pictures/light_shapes.h"
+#include "deck/pictures/light_shapes.h"
 
 #include <cmath>
 #include <numbers>

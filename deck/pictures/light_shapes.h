@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
-#include "pictures/exact_area.h"
-#include "pictures/picture_table.h"
+#include "deck/pictures/exact_area.h"
+#include "deck/pictures/picture_table.h"
 
 // The filled shape and colour of each kind of light.
 namespace deck {

@@ -1,12 +1,12 @@
-#include "pictures/picture_raster.h"
+#include "deck/pictures/picture_raster.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 
-#include "pictures/light_shapes.h"
-#include "pictures/pixel_coverage.h"
+#include "deck/pictures/light_shapes.h"
+#include "deck/pictures/pixel_coverage.h"
 
 namespace deck {
 namespace {

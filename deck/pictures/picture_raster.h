@@ -1,19 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
-#include "pictures/picture_table.h"
+#include "deck/pictures/picture_table.h"
+#include "deck/pictures/rgba_image.h"
 
 // Draws a card picture from its table row.
 namespace deck {
-
-// 8-bit red, green, blue, alpha per pixel, row by row without padding.
-struct RgbaImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> bytes;
-};
 
 // A black opaque field with every light filled and anti-aliased by the exact
 // fraction of each pixel it covers (an edge pixel is the light's colour times

@@ -1,4 +1,4 @@
-#include "pictures/picture_table.h"
+#include "deck/pictures/picture_table.h"
 
 #include <array>
 #include <stdexcept>

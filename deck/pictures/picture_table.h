@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "deck.h"
+#include "deck/deck.h"
 
 // What each card picture shows: its size, its white frame lines and its
 // lights, one row per card.

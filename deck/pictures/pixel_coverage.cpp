@@ -1,4 +1,4 @@
-#include "pictures/pixel_coverage.h"
+#include "deck/pictures/pixel_coverage.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictures/light_shapes.h"
+#include "deck/pictures/light_shapes.h"
 
 // How much of each pixel a light's patch covers.
 namespace deck {

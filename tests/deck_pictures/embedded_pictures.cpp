@@ -1,27 +1,25 @@
-#include "embedded_pictures.h"
+#include "tests/deck_pictures/embedded_pictures.h"
 
-#include <QFile>
 #include <array>
+#include <cstddef>
+#include <optional>
 
-#include "pictures/picture_resources.h"
-#include "pictures/picture_table.h"
+#include "deck/deck.h"
+#include "deck/pictures/card_pictures.h"
 
-QByteArray EmbeddedPng(int card) {
-  QFile file(deck::PictureResourcePath(card));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+std::span<const std::uint8_t> EmbeddedPng(int card) { return deck::CardPicturePng(card); }
 
-const QImage& EmbeddedPicture(int card) {
-  static std::array<QImage, deck::kCardCount> decoded;
-  QImage& image = decoded.at(card - 1);
-  if (image.isNull()) {
-    image = QImage::fromData(EmbeddedPng(card), "PNG").convertToFormat(QImage::Format_RGBA8888);
+const DecodedPng& EmbeddedPicture(int card) {
+  static std::array<std::optional<DecodedPng>, deck::kCardCount> decoded;
+  std::optional<DecodedPng>& image = decoded.at(card - 1);
+  if (!image) {
+    image = DecodePng(EmbeddedPng(card));
   }
-  return image;
+  return *image;
 }
 
-Rgba PixelAt(const QImage& image, int column, int row) {
-  const uchar* p = image.constScanLine(row) + column * 4;
+Rgba PixelAt(const DecodedPng& image, int column, int row) {
+  const std::uint8_t* p = &image.rgba[(static_cast<std::size_t>(row) * image.width + column) * 4];
   return {p[0], p[1], p[2], p[3]};
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
+#include <cstdint>
 #include <ostream>
+#include <span>
 
-// The card pictures as built into the program, read back through Qt's
-// resource system.
+#include "tests/support/png_reader.h"
+
+// The card pictures as built into the program, read back with the tests'
+// own PNG reader.
 
 // The stored PNG stream of card 1..119.
-QByteArray EmbeddedPng(int card);
+std::span<const std::uint8_t> EmbeddedPng(int card);
 
-// That stream decoded (once) to Format_RGBA8888.
-const QImage& EmbeddedPicture(int card);
+// That stream decoded (once).
+const DecodedPng& EmbeddedPicture(int card);
 
 struct Rgba {
   int red;
@@ -24,4 +26,4 @@ struct Rgba {
 // For test messages: "r,g,b,a".
 void PrintTo(const Rgba& pixel, std::ostream* out);
 
-Rgba PixelAt(const QImage& image, int column, int row);
+Rgba PixelAt(const DecodedPng& image, int column, int row);

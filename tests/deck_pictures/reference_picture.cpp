@@ -1,4 +1,4 @@
-#include "reference_picture.h"
+#include "tests/deck_pictures/reference_picture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "pictures/picture_table.h"
+#include "deck/pictures/picture_table.h"
 
 // An independent model of a card picture for checking the rendered one:
 // each light's covered fraction of a pixel is integrated numerically, as the

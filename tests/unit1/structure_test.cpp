@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdint>
+#include <span>
 
 #include "deck.h"
+#include "deck/pictures/card_pictures.h"
 #include "deck_form.h"
 #include "gesture_manager.h"
 #include "panel.h"
@@ -36,7 +39,9 @@ TEST_F(DeckStructure, HasEveryCardWithItsNamedControlsAndCaptions) {
     EXPECT_TRUE(content->isAncestorOf(deck.TextOf(card)));
     EXPECT_TRUE(content->isAncestorOf(deck.CheckBoxOf(card)));
     EXPECT_TRUE(content->isAncestorOf(deck.NextButtonOf(card)));
-    EXPECT_EQ(deck.ImageOf(card)->Picture(), QString(":/pictures/%1.png").arg(card));
+    const std::span<const std::uint8_t> png = deck::CardPicturePng(card);
+    EXPECT_EQ(deck.ImageOf(card)->Picture().constData(), reinterpret_cast<const char*>(png.data()));
+    EXPECT_EQ(deck.ImageOf(card)->Picture().size(), static_cast<qsizetype>(png.size()));
     EXPECT_EQ(deck.TextOf(card)->Text().toStdString(), deck::AnswerText(card));
     EXPECT_EQ(deck.CheckBoxOf(card)->Text(), QString::fromUtf8("Правильный ответ"));
     EXPECT_EQ(deck.NextButtonOf(card)->Text(), QString::fromUtf8("Следующий"));

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "pictures/picture_raster.h"
+#include "deck/pictures/rgba_image.h"
 
 namespace deck {
 

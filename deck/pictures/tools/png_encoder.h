@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QByteArray>
+#include <cstdint>
+#include <vector>
 
-#include "pictures/picture_raster.h"
+#include "deck/pictures/rgba_image.h"
 
 namespace deck {
 
 // A PNG stream of `image`: 8 bits per channel with alpha, not interlaced.
 // Rows are left unfiltered, which suits large black fields best, and
 // deflated at the strongest level.
-QByteArray EncodePng(const RgbaImage& image);
+std::vector<std::uint8_t> EncodePng(const RgbaImage& image);
 
 }  // namespace deck

@@ -1,4 +1,4 @@
-#include "pictures/contact_sheet.h"
+#include "deck/pictures/tools/contact_sheet.h"
 
 #include <algorithm>
 #include <cstddef>
