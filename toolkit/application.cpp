@@ -1,11 +1,13 @@
 #include "application.h"
 
 #include <QIcon>
+#include <QPixmap>
 
 #include "accessibility.h"
 #include "form.h"
 #include "message_loop.h"
 #include "style.h"
+#include "toolkit/platform/platform.h"
 
 namespace toolkit {
 namespace {
@@ -24,7 +26,11 @@ void DeclareDpiAware() {
 
 QIcon MainIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 256}) icon.addFile(QString(":/MAINICON/%1.png").arg(size));
+  for (const platform::IconImage& image : platform::MainIconImages()) {
+    QPixmap pixmap;
+    pixmap.loadFromData(image.png.data(), static_cast<uint>(image.png.size()), "PNG");
+    icon.addPixmap(pixmap);
+  }
   return icon;
 }
 
