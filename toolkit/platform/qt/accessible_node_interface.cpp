@@ -31,7 +31,8 @@ QAccessible::Role QtRole(AccessibleRole role) {
 
 }  // namespace
 
-AccessibleNodeInterface::AccessibleNodeInterface(AccessibleTree& tree, AccessibleNode& node) : tree_(tree), node_(node) {}
+AccessibleNodeInterface::AccessibleNodeInterface(AccessibleTree& tree, AccessibleNode& node)
+    : tree_(tree), node_(node) {}
 
 QWindow* AccessibleNodeInterface::window() const { return tree_.Window().windowHandle(); }
 

@@ -22,7 +22,8 @@ AccessibleNode* FocusedNode(AccessibleNode& node) {
 AccessibleTree::AccessibleTree(QWidget& window, WindowEvents& events) : window_(window), events_(events) {}
 
 AccessibleTree::~AccessibleTree() {
-  for (const auto& [node, interface] : nodeInterfaces_) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(interface));
+  for (const auto& [node, interface] : nodeInterfaces_)
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(interface));
   // Qt would delete the window's interface with the widget, but the widget outlives this tree
   // by a moment, and the interface reads the tree.
   if (windowInterface_ != nullptr) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(windowInterface_));

@@ -7,7 +7,9 @@ namespace toolkit::platform::qt {
 AccessibleWindowInterface::AccessibleWindowInterface(QWidget& window, AccessibleTree& tree)
     : QAccessibleWidget(&window, QAccessible::Window), tree_(tree) {}
 
-QAccessibleInterface* AccessibleWindowInterface::childAt(int x, int y) const { return tree_.ChildAt(tree_.Root(), x, y); }
+QAccessibleInterface* AccessibleWindowInterface::childAt(int x, int y) const {
+  return tree_.ChildAt(tree_.Root(), x, y);
+}
 
 QAccessibleInterface* AccessibleWindowInterface::child(int index) const { return tree_.Child(tree_.Root(), index); }
 

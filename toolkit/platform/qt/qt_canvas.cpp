@@ -3,13 +3,18 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "toolkit/platform/qt/qt_bitmap.h"
 
 namespace toolkit::platform::qt {
 namespace {
 
-QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+// A control squeezed to nothing can have an inverted rectangle; Qt would turn it the right way
+// round, but it covers nothing.
+QRect ToQRect(const Rect& rect) {
+  return QRect(rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
+}
 
 QColor ToQColor(Color color) { return QColor::fromRgb(color.rgb); }
 
@@ -23,11 +28,7 @@ int AlignmentFlags(TextLayout layout) {
 
 QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) { painter_.setFont(QGuiApplication::font()); }
 
-void QtCanvas::FillRect(const Rect& rect, Color color) {
-  // A control squeezed to nothing has an empty or inverted rectangle: it covers no pixel.
-  if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  painter_.fillRect(ToQRect(rect), ToQColor(color));
-}
+void QtCanvas::FillRect(const Rect& rect, Color color) { painter_.fillRect(ToQRect(rect), ToQColor(color)); }
 
 void QtCanvas::FrameRect(const Rect& rect, Color color, int width) {
   if (width <= 0) return;

@@ -30,7 +30,6 @@ int QtWindow::ClientHeight() const { return widget_->height(); }
 
 void QtWindow::Show() {
   widget_->showNormal();
-  widget_->raise();
   widget_->activateWindow();
   widget_->setFocus();
 }

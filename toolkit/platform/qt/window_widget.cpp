@@ -1,8 +1,10 @@
 #include "toolkit/platform/qt/window_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <optional>
 
 #include "toolkit/platform/qt/input_translation.h"
 #include "toolkit/platform/qt/qt_canvas.h"
@@ -32,7 +34,8 @@ bool IsTouchEvent(const QEvent& event) {
 
 }  // namespace
 
-WindowWidget::WindowWidget(WindowEvents& events) : QWidget(nullptr, Qt::Window), events_(events), accessibility_(*this, events) {
+WindowWidget::WindowWidget(WindowEvents& events)
+    : QWidget(nullptr, Qt::Window), events_(events), accessibility_(*this, events) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_AcceptTouchEvents);
   setMouseTracking(true);
