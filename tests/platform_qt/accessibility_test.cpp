@@ -67,7 +67,8 @@ class AccessibilityTest : public testing::Test {
   QAccessibleInterface* WindowInterface() { return QAccessible::queryAccessibleInterface(&WidgetOf(*window)); }
 
   QRect OnScreen(const Rect& bounds) {
-    return QRect(WidgetOf(*window).mapToGlobal(QPoint(bounds.left, bounds.top)), QSize(bounds.Width(), bounds.Height()));
+    return QRect(WidgetOf(*window).mapToGlobal(QPoint(bounds.left, bounds.top)),
+                 QSize(bounds.Width(), bounds.Height()));
   }
 
   FakeNode root{AccessibleRole::Window, "Тарвель. Zaze", {0, 0, 663, 480}};

@@ -37,7 +37,9 @@ TEST(ApplicationTest, WindowsCarryTheProgramIcon) {
   EXPECT_EQ(image.pixel(kFixtureIconSize / 2, kFixtureIconSize / 2), kFixtureIconColor);
 }
 
-TEST(ApplicationTest, ClosingTheLastWindowDoesNotEndTheProgram) { EXPECT_FALSE(QApplication::quitOnLastWindowClosed()); }
+TEST(ApplicationTest, ClosingTheLastWindowDoesNotEndTheProgram) {
+  EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+}
 
 TEST(ApplicationTest, TheSystemVersionSaysWhetherThisIsWindows) {
   const toolkit::platform::SystemVersion version = TestPlatform().Version();

@@ -105,6 +105,12 @@ TEST_F(CanvasTest, NestedOffsetsAndClipsApplyAndComeBack) {
     canvas.FillRect({0, 8, 30, 30}, kBlue);  // offset (10, 5) and the outer clip are back
     canvas.Restore();
     canvas.FillRect({30, 0, 35, 5}, kGreen);  // no offset and no clip any more
+    for (const Rect& nothing : {Rect{40, 20, 40, 30}, Rect{50, 20, 45, 30}}) {
+      canvas.Save();
+      canvas.ClipTo(nothing);
+      canvas.FillRect({0, 0, kWidth, kHeight}, kRed);
+      canvas.Restore();
+    }
   });
 
   QImage expected = White();
@@ -166,9 +172,8 @@ TEST_F(CanvasTest, BitmapsBlendByOpacityAndAlpha) {
 
 TEST_F(CanvasTest, WrappedCentredTextStaysDarkInsideItsRectangle) {
   const Rect area{5, 2, 55, 38};
-  const QImage painted = Paint([&](Canvas& canvas) {
-    canvas.DrawText(area, "Огни на мачте видны", Color{0x000000}, {.wrap = true});
-  });
+  const QImage painted =
+      Paint([&](Canvas& canvas) { canvas.DrawText(area, "Огни на мачте видны", Color{0x000000}, {.wrap = true}); });
 
   const QRect dark = DarkPixels(painted);
   ASSERT_FALSE(dark.isEmpty());
@@ -185,9 +190,8 @@ TEST_F(CanvasTest, WrappedCentredTextStaysDarkInsideItsRectangle) {
 
 TEST_F(CanvasTest, LeadingTextStartsAtTheLeftEdgeOnOneLine) {
   const Rect area{5, 10, 55, 30};
-  const QImage painted = Paint([&](Canvas& canvas) {
-    canvas.DrawText(area, "Огни", Color{0x000000}, {.horizontal = TextAlign::Leading});
-  });
+  const QImage painted = Paint(
+      [&](Canvas& canvas) { canvas.DrawText(area, "Огни", Color{0x000000}, {.horizontal = TextAlign::Leading}); });
 
   const QRect dark = DarkPixels(painted);
   ASSERT_FALSE(dark.isEmpty());

@@ -16,6 +16,9 @@ using toolkit::platform::TouchPhase;
 // A shown window, as input reaches it only then.
 class InputTest : public testing::Test {
  protected:
+  static void SetUpTestSuite() { touchScreen_ = QTest::createTouchDevice(); }
+  static void TearDownTestSuite() { delete touchScreen_; }
+
   void SetUp() override {
     window_->SetClientSize(200, 150);
     window_->Show();
@@ -23,6 +26,7 @@ class InputTest : public testing::Test {
     events_.log.clear();
   }
 
+  static inline QPointingDevice* touchScreen_ = nullptr;
   RecordingWindowEvents events_;
   std::unique_ptr<toolkit::platform::Window> window_ = TestPlatform().CreateWindow(events_);
   QWidget& widget_ = WidgetOf(*window_);
@@ -39,9 +43,9 @@ TEST_F(InputTest, MouseButtonsReachTheToolkitInClientCoordinates) {
   QTest::mouseClick(native, Qt::MiddleButton, {}, QPoint(7, 8));
 
   // Qt moves the pointer to each place before it presses or releases there.
-  EXPECT_THAT(events_.log, ElementsAre("move 10,20", "press Left 10,20", "move 30,40", "move 31,41", "release Left 31,41",
-                                       "move 5,6", "press Right 5,6", "release Right 5,6", "move 7,8", "press Middle 7,8",
-                                       "release Middle 7,8"));
+  EXPECT_THAT(events_.log, ElementsAre("move 10,20", "press Left 10,20", "move 30,40", "move 31,41",
+                                       "release Left 31,41", "move 5,6", "press Right 5,6", "release Right 5,6",
+                                       "move 7,8", "press Middle 7,8", "release Middle 7,8"));
 }
 
 TEST_F(InputTest, TheSecondPressOfADoubleClickArrivesAsDoubleClick) {
@@ -112,12 +116,11 @@ TEST_F(InputTest, EveryCharacterAKeyTypesArrivesInOrder) {
 }
 
 TEST_F(InputTest, TouchesKeepTheirIdsAndMakeNoMouseEvents) {
-  QPointingDevice* touchScreen = QTest::createTouchDevice();
-  QTest::touchEvent(&widget_, touchScreen).press(0, QPoint(10, 10));
-  QTest::touchEvent(&widget_, touchScreen).move(0, QPoint(20, 12)).press(1, QPoint(50, 50));
-  QTest::touchEvent(&widget_, touchScreen).release(0, QPoint(30, 14)).stationary(1);
-  QTest::touchEvent(&widget_, touchScreen).move(1, QPoint(60, 55));
-  QTest::touchEvent(&widget_, touchScreen).release(1, QPoint(70, 60));
+  QTest::touchEvent(&widget_, touchScreen_).press(0, QPoint(10, 10));
+  QTest::touchEvent(&widget_, touchScreen_).move(0, QPoint(20, 12)).press(1, QPoint(50, 50));
+  QTest::touchEvent(&widget_, touchScreen_).release(0, QPoint(30, 14)).stationary(1);
+  QTest::touchEvent(&widget_, touchScreen_).move(1, QPoint(60, 55));
+  QTest::touchEvent(&widget_, touchScreen_).release(1, QPoint(70, 60));
 
   ASSERT_EQ(events_.touches.size(), 6u);
   const auto& t = events_.touches;
@@ -125,7 +128,7 @@ TEST_F(InputTest, TouchesKeepTheirIdsAndMakeNoMouseEvents) {
   const int second = t[2].id;
   EXPECT_NE(first, second);
   const std::vector<std::tuple<TouchPhase, int, double, double>> expected = {
-      {TouchPhase::Down, first, 10, 10}, {TouchPhase::Move, first, 20, 12},   {TouchPhase::Down, second, 50, 50},
+      {TouchPhase::Down, first, 10, 10}, {TouchPhase::Move, first, 20, 12},  {TouchPhase::Down, second, 50, 50},
       {TouchPhase::Up, first, 30, 14},   {TouchPhase::Move, second, 60, 55}, {TouchPhase::Up, second, 70, 60},
   };
   for (size_t i = 0; i < expected.size(); ++i) {
@@ -135,16 +138,15 @@ TEST_F(InputTest, TouchesKeepTheirIdsAndMakeNoMouseEvents) {
     EXPECT_EQ(t[i].position, (toolkit::platform::PointF{x, y})) << "touch " << i;
   }
   QApplication::processEvents();
-  EXPECT_THAT(events_.log, testing::Each(testing::Not(testing::AnyOf(testing::StartsWith("press"),
-                                                                     testing::StartsWith("move"),
-                                                                     testing::StartsWith("release")))));
+  EXPECT_THAT(events_.log,
+              testing::Each(testing::Not(testing::AnyOf(testing::StartsWith("press"), testing::StartsWith("move"),
+                                                        testing::StartsWith("release")))));
 }
 
 TEST_F(InputTest, ACancelledTouchEndsEveryPointStillDown) {
-  QPointingDevice* touchScreen = QTest::createTouchDevice();
-  QTest::touchEvent(&widget_, touchScreen).press(4, QPoint(10, 10));
-  QTest::touchEvent(&widget_, touchScreen).move(4, QPoint(15, 10));
-  QTouchEvent cancel(QEvent::TouchCancel, touchScreen);
+  QTest::touchEvent(&widget_, touchScreen_).press(4, QPoint(10, 10));
+  QTest::touchEvent(&widget_, touchScreen_).move(4, QPoint(15, 10));
+  QTouchEvent cancel(QEvent::TouchCancel, touchScreen_);
   QApplication::sendEvent(&widget_, &cancel);
 
   ASSERT_EQ(events_.touches.size(), 3u);
@@ -154,9 +156,8 @@ TEST_F(InputTest, ACancelledTouchEndsEveryPointStillDown) {
 }
 
 TEST_F(InputTest, MouseEventsMadeUpFromTouchAreDropped) {
-  QPointingDevice* touchScreen = QTest::createTouchDevice();
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier, touchScreen);
+                    Qt::NoModifier, touchScreen_);
   QApplication::sendEvent(&widget_, &press);
 
   EXPECT_THAT(events_.log, testing::IsEmpty());

@@ -93,7 +93,8 @@ TEST(MessageLoopTest, QuitBeforeTheLoopRunsEndsItAtOnceAndOnlyOnce) {
 
 TEST(MessageLoopTest, PendingMessagesAreDispatchedWithoutWaitingForMore) {
   bool handled = false;
-  QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { handled = true; }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [&] { handled = true; }, Qt::QueuedConnection);
 
   TestPlatform().ProcessPendingMessages();
   EXPECT_TRUE(handled);

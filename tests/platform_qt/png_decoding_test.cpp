@@ -25,10 +25,7 @@ TEST(PngDecodingTest, RejectsWhatIsNoPng) {
   truncated.resize(truncated.size() / 2);
   const std::string text = "not a picture";
   const std::vector<std::vector<std::uint8_t>> cases = {
-      {},
-      {text.begin(), text.end()},
-      truncated,
-      EncodeImage(image, "BMP"),  // a picture, but not a PNG one
+      {}, {text.begin(), text.end()}, truncated, EncodeImage(image, "BMP"),  // a picture, but not a PNG one
   };
   for (size_t i = 0; i < cases.size(); ++i) {
     EXPECT_THROW(TestPlatform().DecodePng(cases[i]), std::runtime_error) << "case " << i;

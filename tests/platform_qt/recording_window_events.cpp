@@ -86,7 +86,9 @@ void RecordingWindowEvents::Touch(toolkit::platform::TouchPhase phase, int id, P
   touches.push_back({phase, id, position});
 }
 
-void RecordingWindowEvents::KeyDown(Key key, Modifiers modifiers) { log.push_back("key " + Text(key) + Text(modifiers)); }
+void RecordingWindowEvents::KeyDown(Key key, Modifiers modifiers) {
+  log.push_back("key " + Text(key) + Text(modifiers));
+}
 
 void RecordingWindowEvents::CharTyped(char32_t character, Modifiers modifiers) {
   const QString code = QString("%1").arg(static_cast<uint>(character), 4, 16, QChar('0')).toUpper();
