@@ -58,13 +58,15 @@ TEST(ApplicationTest, AnErrorIsShownInAModalBoxUntilItIsClosed) {
   bool wasModal = false;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    shownText = box->text();
-    shownIcon = box->icon();
-    shownButtons = box->standardButtons();
-    wasModal = box->isModal();
-    box->button(QMessageBox::Ok)->click();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(window);
+      if (box == nullptr || !box->isVisible()) continue;
+      shownText = box->text();
+      shownIcon = box->icon();
+      shownButtons = box->standardButtons();
+      wasModal = QApplication::activeModalWidget() == box;
+      box->button(QMessageBox::Ok)->click();
+    }
   });
   poll.start(10);
 
