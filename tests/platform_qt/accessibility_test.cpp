@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QTest>
+
+#include "tests/platform_qt/recording_window_events.h"
+#include "tests/platform_qt/test_platform.h"
+#include "toolkit/platform/qt/window_widget.h"
+
+namespace {
+
+using toolkit::Rect;
+using toolkit::platform::AccessibleChange;
+using toolkit::platform::AccessibleNode;
+using toolkit::platform::AccessibleRole;
+
+struct FakeNode : AccessibleNode {
+  FakeNode(AccessibleRole role, std::string name, Rect bounds) : role(role), name(std::move(name)), bounds(bounds) {}
+
+  FakeNode& Add(FakeNode& child) {
+    child.parent = this;
+    children.push_back(&child);
+    return *this;
+  }
+
+  AccessibleRole Role() const override { return role; }
+  std::string Name() const override { return name; }
+  Rect BoundsInWindow() const override { return bounds; }
+  bool IsFocusable() const override { return focusable; }
+  bool IsFocused() const override { return focused; }
+  bool IsCheckable() const override { return checkable; }
+  bool IsChecked() const override { return checked; }
+  AccessibleNode* AccessibleParent() const override { return parent; }
+  int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
+  AccessibleNode* AccessibleChild(int index) const override { return children.at(index); }
+  void TakeFocus() override { ++focusRequests; }
+
+  AccessibleRole role;
+  std::string name;
+  Rect bounds;
+  bool focusable = false;
+  bool focused = false;
+  bool checkable = false;
+  bool checked = false;
+  int focusRequests = 0;
+  FakeNode* parent = nullptr;
+  std::vector<FakeNode*> children;
+};
+
+// A card page in miniature: the tab list with two page dots, and a page with every kind of control.
+class AccessibilityTest : public testing::Test {
+ protected:
+  AccessibilityTest() {
+    root.Add(tabs).Add(page);
+    tabs.Add(dot1).Add(dot2);
+    page.Add(picture).Add(answer).Add(check).Add(next);
+    dot1.focusable = true;
+    check.focusable = check.checkable = check.checked = true;
+    next.focusable = next.focused = true;
+    events.root = &root;
+    window->SetCaption("Тарвель. Zaze");
+    window->SetClientSize(663, 480);
+    window->Show();
+  }
+
+  QAccessibleInterface* WindowInterface() { return QAccessible::queryAccessibleInterface(&WidgetOf(*window)); }
+
+  QRect OnScreen(const Rect& bounds) {
+    return QRect(WidgetOf(*window).mapToGlobal(QPoint(bounds.left, bounds.top)),
+                 QSize(bounds.Width(), bounds.Height()));
+  }
+
+  FakeNode root{AccessibleRole::Window, "Тарвель. Zaze", {0, 0, 663, 480}};
+  FakeNode tabs{AccessibleRole::PageTabList, "", {0, 0, 663, 480}};
+  FakeNode dot1{AccessibleRole::PageTab, "Страница 1", {3, 451, 11, 459}};
+  FakeNode dot2{AccessibleRole::PageTab, "Страница 2", {13, 451, 21, 459}};
+  FakeNode page{AccessibleRole::Pane, "", {0, 0, 663, 440}};
+  FakeNode picture{AccessibleRole::Graphic, "", {0, 0, 663, 249}};
+  FakeNode answer{AccessibleRole::StaticText, "Ответ", {0, 273, 663, 440}};
+  FakeNode check{AccessibleRole::CheckBox, "Правильный ответ", {0, 249, 137, 273}};
+  FakeNode next{AccessibleRole::Button, "Следующий", {137, 249, 217, 273}};
+  RecordingWindowEvents events;
+  std::unique_ptr<toolkit::platform::Window> window = TestPlatform().CreateWindow(events);
+};
+
+TEST_F(AccessibilityTest, TheWindowIsNamedByItsCaptionAndHoldsTheRootsChildren) {
+  QAccessibleInterface* window = WindowInterface();
+  ASSERT_NE(window, nullptr);
+
+  EXPECT_EQ(window->role(), QAccessible::Window);
+  EXPECT_EQ(window->text(QAccessible::Name), QString::fromUtf8("Тарвель. Zaze"));
+  ASSERT_EQ(window->childCount(), 2);
+  EXPECT_EQ(window->child(0)->role(), QAccessible::PageTabList);
+  EXPECT_EQ(window->child(1)->role(), QAccessible::Pane);
+  EXPECT_EQ(window->child(0)->parent(), window);
+  EXPECT_EQ(window->indexOfChild(window->child(1)), 1);
+  EXPECT_EQ(window->child(2), nullptr);
+}
+
+TEST_F(AccessibilityTest, EveryControlIsMirroredWithItsRoleNamePlaceAndParent) {
+  QAccessibleInterface* pane = WindowInterface()->child(1);
+  ASSERT_EQ(pane->childCount(), 4);
+  const struct {
+    FakeNode& node;
+    QAccessible::Role role;
+  } expected[] = {
+      {picture, QAccessible::Graphic},
+      {answer, QAccessible::StaticText},
+      {check, QAccessible::CheckBox},
+      {next, QAccessible::Button},
+  };
+  for (int index = 0; index < 4; ++index) {
+    QAccessibleInterface* child = pane->child(index);
+    ASSERT_NE(child, nullptr);
+    const FakeNode& node = expected[index].node;
+    EXPECT_EQ(child->role(), expected[index].role) << index;
+    EXPECT_EQ(child->text(QAccessible::Name).toStdString(), node.name) << index;
+    EXPECT_EQ(child->rect(), OnScreen(node.bounds)) << index;
+    EXPECT_EQ(child->parent(), pane) << index;
+    EXPECT_EQ(pane->indexOfChild(child), index);
+    EXPECT_EQ(child->window(), WidgetOf(*window).windowHandle());
+  }
+  QAccessibleInterface* dots = WindowInterface()->child(0);
+  EXPECT_EQ(dots->child(1)->role(), QAccessible::PageTab);
+  EXPECT_EQ(dots->child(1)->text(QAccessible::Name), QString::fromUtf8("Страница 2"));
+  EXPECT_EQ(dots->indexOfChild(pane->child(0)), -1) << "not a child of the tab list";
+}
+
+TEST_F(AccessibilityTest, InterfacesAreMadeOnceAndKeepTheirIds) {
+  QAccessibleInterface* first = WindowInterface()->child(1)->child(2);
+  const QAccessible::Id id = QAccessible::uniqueId(first);
+
+  EXPECT_EQ(WindowInterface()->child(1)->child(2), first);
+  EXPECT_EQ(QAccessible::accessibleInterface(id), first);
+}
+
+TEST_F(AccessibilityTest, StatesFollowTheControls) {
+  QAccessibleInterface* box = WindowInterface()->child(1)->child(2);
+  EXPECT_TRUE(box->state().checkable);
+  EXPECT_TRUE(box->state().checked);
+  EXPECT_TRUE(box->state().focusable);
+  EXPECT_FALSE(box->state().focused);
+
+  check.checked = false;
+  EXPECT_FALSE(box->state().checked);
+
+  QAccessibleInterface* button = WindowInterface()->child(1)->child(3);
+  EXPECT_TRUE(button->state().focused);
+  EXPECT_FALSE(button->state().checkable);
+  EXPECT_EQ(WindowInterface()->focusChild(), button);
+}
+
+TEST_F(AccessibilityTest, AScreenReaderFindsControlsByPointAndCanFocusThem) {
+  const QPoint onButton = OnScreen(next.bounds).center();
+  QAccessibleInterface* pane = WindowInterface()->childAt(onButton.x(), onButton.y());
+  ASSERT_EQ(pane, WindowInterface()->child(1));
+  EXPECT_EQ(pane->childAt(onButton.x(), onButton.y()), pane->child(3));
+
+  QAccessibleInterface* dot = WindowInterface()->child(0)->child(0);
+  QAccessibleActionInterface* actions = dot->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::setFocusAction()});
+  actions->doAction(QAccessibleActionInterface::setFocusAction());
+  EXPECT_EQ(dot1.focusRequests, 1);
+  EXPECT_TRUE(WindowInterface()->child(1)->child(0)->actionInterface()->actionNames().isEmpty()) << "a picture";
+}
+
+TEST_F(AccessibilityTest, TheMirrorsGoWithTheWindow) {
+  const QAccessible::Id id = QAccessible::uniqueId(WindowInterface()->child(1)->child(2));
+  window.reset();
+
+  EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
+}
+
+// Qt's offscreen platform has no screen reader to pass events to, so the events are read
+// where the window makes them.
+TEST_F(AccessibilityTest, ChangesAreToldAsQtAccessibilityEvents) {
+  auto& tree = static_cast<toolkit::platform::qt::WindowWidget&>(WidgetOf(*window)).Accessibility();
+  QAccessibleInterface* box = WindowInterface()->child(1)->child(2);
+  const struct {
+    FakeNode& node;
+    AccessibleChange change;
+    QAccessible::Event type;
+    QAccessibleInterface* interface;
+  } cases[] = {
+      {root, AccessibleChange::Structure, QAccessible::ObjectReorder, WindowInterface()},
+      {page, AccessibleChange::Structure, QAccessible::ObjectReorder, WindowInterface()->child(1)},
+      {answer, AccessibleChange::Name, QAccessible::NameChanged, WindowInterface()->child(1)->child(1)},
+      {check, AccessibleChange::State, QAccessible::StateChanged, box},
+      {next, AccessibleChange::Focus, QAccessible::Focus, WindowInterface()->child(1)->child(3)},
+  };
+  for (const auto& expected : cases) {
+    const auto event = tree.EventFor(expected.node, expected.change);
+    ASSERT_NE(event, nullptr);
+    EXPECT_EQ(event->type(), expected.type) << expected.node.name;
+    EXPECT_EQ(event->accessibleInterface(), expected.interface) << expected.node.name;
+  }
+  const auto stateChange = tree.EventFor(check, AccessibleChange::State);
+  EXPECT_TRUE(static_cast<QAccessibleStateChangeEvent&>(*stateChange).changedStates().checked);
+}
+
+}  // namespace

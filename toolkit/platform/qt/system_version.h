@@ -1,0 +1,9 @@
+#pragma once
+
+#include "toolkit/platform/platform.h"
+
+namespace toolkit::platform::qt {
+
+SystemVersion CurrentSystemVersion();
+
+}  // namespace toolkit::platform::qt
