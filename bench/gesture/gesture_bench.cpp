@@ -3,9 +3,9 @@
 #include <cmath>
 #include <vector>
 
-#include "gesture/gesture_recognizer.h"
-#include "gesture/gesture_template.h"
-#include "gesture/stroke_normaliser.h"
+#include "toolkit/gesture/gesture_recognizer.h"
+#include "toolkit/gesture/gesture_template.h"
+#include "toolkit/gesture/stroke_normaliser.h"
 
 namespace {
 

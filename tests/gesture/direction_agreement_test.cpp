@@ -1,4 +1,4 @@
-#include "gesture/direction_agreement.h"
+#include "toolkit/gesture/direction_agreement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gesture/gesture_recognizer.h"
+#include "toolkit/gesture/gesture_recognizer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "gesture/gesture_score.h"
-#include "gesture/stroke_recorder.h"
+#include "toolkit/gesture/gesture_score.h"
+#include "toolkit/gesture/stroke_recorder.h"
 
 namespace gesture {
 namespace {

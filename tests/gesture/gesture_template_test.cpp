@@ -1,4 +1,4 @@
-#include "gesture/gesture_template.h"
+#include "toolkit/gesture/gesture_template.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gesture/line_contact.h"
+#include "toolkit/gesture/line_contact.h"
 
 #include <gtest/gtest.h>
 

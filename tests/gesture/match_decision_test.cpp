@@ -1,4 +1,4 @@
-#include "gesture/match_decision.h"
+#include "toolkit/gesture/match_decision.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "gesture/match_measures.h"
+#include "toolkit/gesture/match_measures.h"
 
 #include <gtest/gtest.h>
 
-#include "gesture/gesture_template.h"
+#include "toolkit/gesture/gesture_template.h"
 
 namespace gesture {
 namespace {

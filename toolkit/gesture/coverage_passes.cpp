@@ -1,9 +1,9 @@
-#include "gesture/coverage_passes.h"
+#include "toolkit/gesture/coverage_passes.h"
 
 #include <algorithm>
 #include <cstddef>
 
-#include "gesture/line_contact.h"
+#include "toolkit/gesture/line_contact.h"
 
 namespace gesture {
 namespace {

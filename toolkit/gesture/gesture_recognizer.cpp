@@ -1,8 +1,8 @@
-#include "gesture/gesture_recognizer.h"
+#include "toolkit/gesture/gesture_recognizer.h"
 
 #include <utility>
 
-#include "gesture/gesture_score.h"
+#include "toolkit/gesture/gesture_score.h"
 
 namespace gesture {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "gesture/gesture_template.h"
-#include "gesture/point.h"
+#include "toolkit/gesture/gesture_template.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 

@@ -1,9 +1,9 @@
-#include "gesture/gesture_score.h"
+#include "toolkit/gesture/gesture_score.h"
 
-#include "gesture/match_decision.h"
-#include "gesture/match_measures.h"
-#include "gesture/point_score.h"
-#include "gesture/stroke_normaliser.h"
+#include "toolkit/gesture/match_decision.h"
+#include "toolkit/gesture/match_measures.h"
+#include "toolkit/gesture/point_score.h"
+#include "toolkit/gesture/stroke_normaliser.h"
 
 namespace gesture {
 

@@ -1,9 +1,9 @@
-#include "gesture/gesture_template.h"
+#include "toolkit/gesture/gesture_template.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "rounding.h"
+#include "toolkit/rounding.h"
 
 namespace gesture {
 

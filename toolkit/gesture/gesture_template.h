@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "gesture/point.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 

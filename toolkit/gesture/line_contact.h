@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gesture/point.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gesture/match_measures.h"
+#include "toolkit/gesture/match_measures.h"
 
 namespace gesture {
 

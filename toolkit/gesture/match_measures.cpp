@@ -1,10 +1,10 @@
-#include "gesture/match_measures.h"
+#include "toolkit/gesture/match_measures.h"
 
 #include <algorithm>
 
-#include "gesture/coverage_passes.h"
-#include "gesture/direction_agreement.h"
-#include "rounding.h"
+#include "toolkit/gesture/coverage_passes.h"
+#include "toolkit/gesture/direction_agreement.h"
+#include "toolkit/rounding.h"
 
 namespace gesture {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "gesture/point.h"
-#include "gesture/point_score.h"
+#include "toolkit/gesture/point.h"
+#include "toolkit/gesture/point_score.h"
 
 namespace gesture {
 

@@ -1,4 +1,4 @@
-#include "gesture/point_score.h"
+#include "toolkit/gesture/point_score.h"
 
 namespace gesture {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gesture/gesture_template.h"
-#include "gesture/point.h"
+#include "toolkit/gesture/gesture_template.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 

@@ -1,8 +1,8 @@
-#include "gesture/stroke_normaliser.h"
+#include "toolkit/gesture/stroke_normaliser.h"
 
 #include <algorithm>
 
-#include "rounding.h"
+#include "toolkit/rounding.h"
 
 namespace gesture {
 
