@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "toolkit/gesture/gesture_template.h"
@@ -8,11 +9,17 @@
 namespace gesture {
 
 // Matches finished strokes against registered templates at one sensitivity.
+// The templates are made ready once, and the buffers of one evaluation are
+// kept for the next, so a recogniser serves one thread at a time. A
+// recogniser that has been moved from may only be assigned to or destroyed.
 class GestureRecognizer {
  public:
   // Templates are evaluated in the order given, which is their registration order.
   explicit GestureRecognizer(std::vector<GestureTemplate> templates = standardTemplates(),
                              int Sensitivity = defaultSensitivity);
+  ~GestureRecognizer();
+  GestureRecognizer(GestureRecognizer&&) noexcept;
+  GestureRecognizer& operator=(GestureRecognizer&&) noexcept;
 
   // The id of the template with the highest result; on equal results the
   // earlier template wins. 0 when no template matches or the stroke has fewer
@@ -20,8 +27,8 @@ class GestureRecognizer {
   int recognise(const std::vector<Point>& stroke) const;
 
  private:
-  std::vector<GestureTemplate> templates_;
-  int sensitivity_;
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace gesture
