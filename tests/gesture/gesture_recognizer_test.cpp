@@ -111,6 +111,18 @@ TEST(RecogniseStroke, StrokeReducedToTwoDistinctPointsIsNoGesture) {
   EXPECT_EQ(GestureRecognizer().recognise(stroke), 0);
 }
 
+TEST(RecogniseStroke, ACopyRecognisesAlike) {
+  const GestureRecognizer onlyRight({rightSwipeTemplate});
+  GestureRecognizer copy = onlyRight;
+  const std::vector<Point> left = recordDrag(kLeftSwipes.front().drag);
+  const std::vector<Point> right = recordDrag(kRightSwipes.front().drag);
+  EXPECT_EQ(copy.recognise(left), 0);
+  EXPECT_EQ(copy.recognise(right), sgiRight);
+  copy = GestureRecognizer();
+  EXPECT_EQ(copy.recognise(left), sgiLeft);
+  EXPECT_EQ(onlyRight.recognise(left), 0);
+}
+
 TEST(RecogniseStroke, FewerThanTwoPointsIsNoGesture) {
   EXPECT_EQ(GestureRecognizer().recognise({}), 0);
   EXPECT_EQ(GestureRecognizer().recognise({{10, 10}}), 0);

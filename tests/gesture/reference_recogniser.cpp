@@ -259,12 +259,8 @@ int decideMatch(const Measures& measures, int margin) {
 Evaluation evaluate(const std::vector<Point>& stroke, const GestureTemplate& gestureTemplate,
                     int sensitivity) {
   const Tolerance tolerance = toleranceFor(gestureTemplate, sensitivity);
-  // Qualified, so that the library's functions of the same names are not found
-  // through the template's namespace.
-  const Measures measures = reference_recogniser::measureMatch(
-      reference_recogniser::normaliseStroke(stroke,
-                                            reference_recogniser::templateWidth(gestureTemplate)),
-      reference_recogniser::expandPath(gestureTemplate), tolerance);
+  const Measures measures = measureMatch(normaliseStroke(stroke, templateWidth(gestureTemplate)),
+                                         expandPath(gestureTemplate), tolerance);
   return {measures, decideMatch(measures, tolerance.margin)};
 }
 

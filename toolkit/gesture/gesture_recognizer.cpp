@@ -437,9 +437,16 @@ GestureRecognizer::GestureRecognizer(std::vector<GestureTemplate> templates, int
   }
 }
 
+// Copied, never moved, so that no recogniser is ever left without its state.
+GestureRecognizer::GestureRecognizer(const GestureRecognizer& other)
+    : state_(std::make_unique<State>(*other.state_)) {}
+
+GestureRecognizer& GestureRecognizer::operator=(const GestureRecognizer& other) {
+  *state_ = *other.state_;
+  return *this;
+}
+
 GestureRecognizer::~GestureRecognizer() = default;
-GestureRecognizer::GestureRecognizer(GestureRecognizer&&) noexcept = default;
-GestureRecognizer& GestureRecognizer::operator=(GestureRecognizer&&) noexcept = default;
 
 int GestureRecognizer::recognise(const std::vector<Point>& stroke) const {
   if (stroke.size() < 2) {

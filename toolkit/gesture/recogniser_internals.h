@@ -1,7 +1,8 @@
 #pragma once
 
-// The steps of matching a stroke against a template, for the recogniser and
-// its tests only; the rest of the program uses gesture_recognizer.h.
+// The steps of matching a stroke against a template, for the recogniser, its
+// tests and its benchmark only; the rest of the program uses
+// gesture_recognizer.h.
 
 #include <cstddef>
 #include <cstdint>
