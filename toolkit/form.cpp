@@ -7,7 +7,7 @@
 #include "control.h"
 #include "form_reader.h"
 #include "handler_errors.h"
-#include "gesture/gesture_template.h"
+#include "toolkit/gesture/gesture_template.h"
 #include "gesture_manager.h"
 
 namespace toolkit {

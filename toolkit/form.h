@@ -10,8 +10,8 @@
 #include "component.h"
 #include "component_record.h"
 #include "control.h"
-#include "gesture/gesture_recognizer.h"
-#include "gesture/stroke_recorder.h"
+#include "toolkit/gesture/gesture_recognizer.h"
+#include "toolkit/gesture/stroke_recorder.h"
 
 namespace toolkit {
 

@@ -1,19 +1,23 @@
-#include "gesture/gesture_recognizer.h"
+#include "toolkit/gesture/gesture_recognizer.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
 #include <numbers>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "gesture/gesture_score.h"
-#include "gesture/stroke_recorder.h"
+#include "tests/gesture/evaluate_stroke.h"
+#include "toolkit/gesture/stroke_recorder.h"
 
 namespace gesture {
 namespace {
+
+int scoreStroke(const std::vector<Point>& stroke, const GestureTemplate& gestureTemplate,
+                int Sensitivity) {
+  return internal::evaluateStroke(stroke, gestureTemplate, Sensitivity).score;
+}
 
 struct Drag {
   std::string name;
@@ -98,9 +102,25 @@ TEST_P(OppositeSwipe, NeverMatchesTheReverseTemplate) {
 TEST(RecogniseStroke, StrokeReducedToTwoDistinctPointsIsNoGesture) {
   // Scaled by 2/3 and rounded, this is (200,0), (200,0), (0,0), (0,0).
   const std::vector<Point> stroke{{400, 100}, {399.6, 100}, {100, 100}, {100.2, 100}};
-  EXPECT_EQ(scoreStroke(stroke, leftSwipeTemplate, defaultSensitivity), 0);
-  EXPECT_EQ(scoreStroke(stroke, rightSwipeTemplate, defaultSensitivity), 0);
+  for (const GestureTemplate& swipe : standardTemplates()) {
+    const internal::Evaluation evaluation =
+        internal::evaluateStroke(stroke, swipe, defaultSensitivity);
+    EXPECT_EQ(evaluation.measures.lineContact, 0.0) << swipe.id;
+    EXPECT_EQ(evaluation.score, 0) << swipe.id;
+  }
   EXPECT_EQ(GestureRecognizer().recognise(stroke), 0);
+}
+
+TEST(RecogniseStroke, ACopyRecognisesAlike) {
+  const GestureRecognizer onlyRight({rightSwipeTemplate});
+  GestureRecognizer copy = onlyRight;
+  const std::vector<Point> left = recordDrag(kLeftSwipes.front().drag);
+  const std::vector<Point> right = recordDrag(kRightSwipes.front().drag);
+  EXPECT_EQ(copy.recognise(left), 0);
+  EXPECT_EQ(copy.recognise(right), sgiRight);
+  copy = GestureRecognizer();
+  EXPECT_EQ(copy.recognise(left), sgiLeft);
+  EXPECT_EQ(onlyRight.recognise(left), 0);
 }
 
 TEST(RecogniseStroke, FewerThanTwoPointsIsNoGesture) {

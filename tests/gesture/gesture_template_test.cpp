@@ -1,10 +1,15 @@
-#include "gesture/gesture_template.h"
+#include "toolkit/gesture/gesture_template.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
-namespace gesture {
+#include "tests/gesture/point_printer.h"
+#include "toolkit/gesture/recogniser_internals.h"
+
+namespace gesture::internal {
 namespace {
 
 struct MarginCase {
@@ -60,4 +65,4 @@ TEST(StandardTemplates, LeftIsRegisteredBeforeRight) {
 }
 
 }  // namespace
-}  // namespace gesture
+}  // namespace gesture::internal

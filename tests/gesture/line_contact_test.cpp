@@ -1,12 +1,11 @@
-#include "gesture/line_contact.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
 
-namespace gesture {
+#include "toolkit/gesture/recogniser_internals.h"
+
+namespace gesture::internal {
 namespace {
 
 struct ContactCase {
@@ -18,10 +17,10 @@ struct ContactCase {
 
 void PrintTo(const ContactCase& c, std::ostream* os) { *os << c.name; }
 
-class LineCutsCircle : public ::testing::TestWithParam<ContactCase> {};
+class LineThroughPoints : public ::testing::TestWithParam<ContactCase> {};
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, LineCutsCircle,
+    Lines, LineThroughPoints,
     ::testing::Values(
         ContactCase{"CloserThanRadius", {0, 0}, {10, 0}, {5, 29}, 30, true},
         ContactCase{"TangentIsNoContact", {0, 0}, {10, 0}, {5, 30}, 30, false},
@@ -34,10 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         ContactCase{"SlopedCut", {3, 4}, {0, 0}, {4, -3}, 5.01, true}),
     [](const auto& info) { return info.param.name; });
 
-TEST_P(LineCutsCircle, NeedsTwoCrossingPoints) {
+TEST_P(LineThroughPoints, CutsACircleInTwoPointsOnly) {
   const ContactCase& c = GetParam();
-  EXPECT_EQ(lineCutsCircle(c.a, c.b, c.centre, c.radius), c.cuts);
+  EXPECT_EQ(LineThrough(c.a, c.b, c.radius).cutsCircleAround(c.centre), c.cuts);
 }
 
 }  // namespace
-}  // namespace gesture
+}  // namespace gesture::internal

@@ -1,12 +1,11 @@
-#include "gesture/match_decision.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
 
-namespace gesture {
+#include "toolkit/gesture/recogniser_internals.h"
+
+namespace gesture::internal {
 namespace {
 
 struct DecisionCase {
@@ -50,4 +49,4 @@ TEST_P(DecideMatch, CombinesTheFourMeasures) {
 }
 
 }  // namespace
-}  // namespace gesture
+}  // namespace gesture::internal

@@ -1,13 +1,19 @@
-#include "gesture/match_measures.h"
-
 #include <gtest/gtest.h>
 
-#include "gesture/gesture_template.h"
+#include <vector>
 
-namespace gesture {
+#include "toolkit/gesture/gesture_template.h"
+#include "toolkit/gesture/recogniser_internals.h"
+
+namespace gesture::internal {
 namespace {
 
 constexpr Tolerance kStandard{30, 24};
+
+MatchMeasures measure(const std::vector<Point>& stroke, const GestureTemplate& gestureTemplate) {
+  Workspace workspace;
+  return measureMatch(stroke, TemplatePath(expandPath(gestureTemplate), kStandard), workspace);
+}
 
 // Normalised leftward stroke from (200,0) to (0,0) in steps of `step`.
 std::vector<Point> leftwardLine(int step) {
@@ -30,7 +36,7 @@ void expectMeasures(const MatchMeasures& actual, const MatchMeasures& expected) 
 constexpr int kSlopeScores = 1371;
 
 TEST(MeasureMatch, DenseStrokeOnTheTemplateScoresFull) {
-  expectMeasures(measureMatch(leftwardLine(10), expandPath(leftSwipeTemplate), kStandard),
+  expectMeasures(measure(leftwardLine(10), leftSwipeTemplate),
                  {100, 100, 100.0, 100.0});
 }
 
@@ -46,7 +52,7 @@ TEST(MeasureMatch, ReversedDenseStrokeOnlyCoversTheEnds) {
   // does, or stay put: all agree.
   // Contacts: the template index reaches T[0] for the first 17 segments and
   // T[60] for the next two (the last is never used): 61 points.
-  expectMeasures(measureMatch(leftwardLine(10), expandPath(rightSwipeTemplate), kStandard),
+  expectMeasures(measure(leftwardLine(10), rightSwipeTemplate),
                  {30, (3800 + kSlopeScores) / 201, 100.0, 100.0 * 61 / 201});
 }
 
@@ -57,13 +63,13 @@ TEST(MeasureMatch, TemplatePassStallsAtAGapWiderThanTheDeviation) {
   // T[31] is 69 from (100,0): T[0..7] score 100, T[8..29] the slope, T[30]
   // nothing: (800 + 1371) / 201 = 10. Only the first segment is used, and it
   // reaches T[0..30]: 31 contacts.
-  expectMeasures(measureMatch(leftwardLine(100), expandPath(leftSwipeTemplate), kStandard),
+  expectMeasures(measure(leftwardLine(100), leftSwipeTemplate),
                  {100, (800 + kSlopeScores) / 201, 100.0, 100.0 * 31 / 201});
 }
 
 TEST(MeasureMatch, TwoPointStrokeHasNoLineContact) {
   // As above, but the middle point is gone: the only segment is the last.
-  expectMeasures(measureMatch(leftwardLine(200), expandPath(leftSwipeTemplate), kStandard),
+  expectMeasures(measure(leftwardLine(200), leftSwipeTemplate),
                  {100, (800 + kSlopeScores) / 201, 100.0, 0.0});
 }
 
@@ -75,10 +81,20 @@ TEST(MeasureMatch, RightwardStrokeDriftingUpAgreesInDirection) {
   for (int k = 0; k <= 20; ++k) {
     stroke.push_back({10.0 * k, static_cast<double>(k)});
   }
-  EXPECT_DOUBLE_EQ(
-      measureMatch(stroke, expandPath(rightSwipeTemplate), kStandard).directionAgreement,
-      100.0);
+  EXPECT_DOUBLE_EQ(measure(stroke, rightSwipeTemplate).directionAgreement, 100.0);
+}
+
+TEST(MeasureMatch, ReusedWorkspaceKeepsNothingFromTheStrokeBefore) {
+  // Full scores and contacts from the dense strokes must not leak into the
+  // sparse ones, nor the other way round.
+  const TemplatePath path(expandPath(leftSwipeTemplate), kStandard);
+  Workspace reused;
+  for (const int step : {1, 100, 10, 200, 1}) {
+    Workspace fresh;
+    expectMeasures(measureMatch(leftwardLine(step), path, reused),
+                   measureMatch(leftwardLine(step), path, fresh));
+  }
 }
 
 }  // namespace
-}  // namespace gesture
+}  // namespace gesture::internal

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "gesture/point.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 

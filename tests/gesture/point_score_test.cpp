@@ -1,10 +1,13 @@
-#include "gesture/point_score.h"
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <ostream>
 
-namespace gesture {
+#include "toolkit/gesture/recogniser_internals.h"
+
+namespace gesture::internal {
 namespace {
 
 constexpr Tolerance kStandard{30, 24};  // Deviation 30 at Sensitivity 80
@@ -43,9 +46,75 @@ TEST_P(PointScore, FallsLinearlyAndCountsOnlyAboveTheMargin) {
   EXPECT_NEAR(countedScore(c.distance, c.tolerance), c.counted, 1e-9);
 }
 
-TEST(WithinRadius, IncludesTheBoundary) {
-  EXPECT_TRUE(withinRadius({0, 0}, {18, 24}, kStandard));  // exactly 30 apart
-  EXPECT_FALSE(withinRadius({0, 0}, {18, 24.01}, kStandard));
+TEST(TemplatePath, WithinRadiusIncludesTheBoundary) {
+  const TemplatePath path({{0, 0}, {1, 0}, {2, 0}}, kStandard);
+  EXPECT_TRUE(path.withinRadius(squaredDistance({0, 0}, {18, 24})));  // exactly 30 apart
+  EXPECT_FALSE(path.withinRadius(squaredDistance({0, 0}, {18, 24.01})));
+}
+
+TEST(TemplatePath, ScoresOfKnownDistances) {
+  const TemplatePath path({{0, 0}, {1, 0}, {2, 0}}, kStandard);
+  EXPECT_EQ(path.score(0.0), 100);
+  EXPECT_EQ(path.score(7.2 * 7.2), 100);
+  EXPECT_EQ(path.score(18.6 * 18.6), 62);
+  EXPECT_EQ(path.score(29.0 * 29.0), 27);  // 82 / 3
+  EXPECT_EQ(path.score(30.0 * 30.0), 0);   // the margin itself does not count
+  EXPECT_EQ(path.score(31.0 * 31.0), 0);
+  EXPECT_EQ(path.score(std::numeric_limits<double>::infinity()), 0);
+}
+
+// Tolerances for the rules below: standard, wide, narrow, beyond the table of
+// whole squared distances, a margin of 100 that nothing beats, no radius at
+// all, and a (nonsensical) negative margin.
+const Tolerance kTolerances[]{kStandard,  kWide,    Tolerance{10, 20}, Tolerance{90, 30},
+                              {30, 100},  {0, 24},  {30, -40}};
+
+// Whole squared distances are looked up, others worked out: both must give
+// the counted score rounded half to even (or 0 if negative).
+TEST(TemplatePath, ScoreIsTheRoundedCountedScoreAtEveryDistance) {
+  for (const Tolerance tolerance : kTolerances) {
+    const TemplatePath path({{0, 0}, {1, 0}, {2, 0}}, tolerance);
+    const double radiusSquared = static_cast<double>(tolerance.radius) * tolerance.radius;
+    for (double squared = 0; squared <= 1.2 * radiusSquared + 2; squared += 0.25) {
+      const double counted = countedScore(std::sqrt(squared), tolerance);
+      ASSERT_EQ(path.score(squared), std::max(0, static_cast<int>(std::nearbyint(counted))))
+          << "radius " << tolerance.radius << ", margin " << tolerance.margin
+          << ", squared distance " << squared;
+    }
+  }
+}
+
+// A point's best score is taken from its nearest partner alone, which is
+// right only while no pair scores more than a nearer one.
+TEST(TemplatePath, ScoreNeverRisesWithDistance) {
+  for (const Tolerance tolerance : kTolerances) {
+    const TemplatePath path({{0, 0}, {1, 0}, {2, 0}}, tolerance);
+    int previous = path.score(0.0);
+    for (double squared = 0; squared <= 10000; squared += 0.125) {
+      const int score = path.score(squared);
+      ASSERT_LE(score, previous) << "radius " << tolerance.radius << ", margin "
+                                 << tolerance.margin << ", squared distance " << squared;
+      previous = score;
+    }
+  }
+}
+
+TEST(TemplatePath, ScoresInFullWhileTheRoundedScoreIsFull) {
+  const TemplatePath standard({{0, 0}, {1, 0}, {2, 0}}, kStandard);
+  EXPECT_TRUE(standard.scoresInFull(0.0));
+  EXPECT_TRUE(standard.scoresInFull(51.0));   // 7.14 apart, within 7.2
+  EXPECT_TRUE(standard.scoresInFull(54.0));   // 7.35 apart: 99.51, rounded to 100
+  EXPECT_FALSE(standard.scoresInFull(55.0));  // 7.42 apart: 99.28
+  for (const Tolerance tolerance : kTolerances) {
+    const TemplatePath path({{0, 0}, {1, 0}, {2, 0}}, tolerance);
+    for (double squared = 0; squared <= 10000; squared += 0.5) {
+      if (path.scoresInFull(squared)) {
+        ASSERT_EQ(path.score(squared), 100) << squared;
+      }
+    }
+  }
+  // Where nothing beats the margin, nothing is ever settled.
+  EXPECT_FALSE(TemplatePath({{0, 0}, {1, 0}, {2, 0}}, {30, 100}).scoresInFull(0.0));
 }
 
 TEST(ToleranceFor, UsesDeviationAndEffectiveMargin) {
@@ -55,4 +124,4 @@ TEST(ToleranceFor, UsesDeviationAndEffectiveMargin) {
 }
 
 }  // namespace
-}  // namespace gesture
+}  // namespace gesture::internal

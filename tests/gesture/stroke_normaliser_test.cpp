@@ -1,15 +1,13 @@
-#include "gesture/stroke_normaliser.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
 #include <vector>
 
-#include "point_printer.h"
+#include "tests/gesture/point_printer.h"
+#include "toolkit/gesture/recogniser_internals.h"
 
-namespace gesture {
+namespace gesture::internal {
 namespace {
 
 struct NormaliseCase {
@@ -44,8 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_P(NormaliseStroke, MovesToOriginScalesRoundsAndDropsRepeats) {
-  EXPECT_EQ(normaliseStroke(GetParam().stroke, 200.0), GetParam().expected);
+  std::vector<Point> normalised{{7, 7}};  // what an earlier stroke left behind
+  normaliseStroke(GetParam().stroke, 200.0, normalised);
+  EXPECT_EQ(normalised, GetParam().expected);
 }
 
 }  // namespace
-}  // namespace gesture
+}  // namespace gesture::internal

@@ -1,4 +1,4 @@
-#include "gesture/stroke_recorder.h"
+#include "toolkit/gesture/stroke_recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "point_printer.h"
+#include "tests/gesture/point_printer.h"
 
 namespace gesture {
 namespace {

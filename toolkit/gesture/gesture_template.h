@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "gesture/point.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 
@@ -29,16 +29,8 @@ inline constexpr GestureTemplate leftSwipeTemplate{sgiLeft, {200, 0}, {0, 0}, 30
 inline constexpr GestureTemplate rightSwipeTemplate{sgiRight, {0, 0}, {200, 0}, 30, 20};
 
 // The swipe templates in the order the main window registers them.
-std::vector<GestureTemplate> standardTemplates();
-
-// ErrorMargin + (100 - Sensitivity)^2 / 100, rounded, at most 100.
-// Sensitivity is taken as a whole number from 1 to 100.
-int effectiveMargin(int ErrorMargin, int Sensitivity);
-
-// Horizontal extent of the template path; strokes are scaled to it.
-double templateWidth(const GestureTemplate& gestureTemplate);
-
-// The template path in steps of one unit, from its start to its end.
-std::vector<Point> expandPath(const GestureTemplate& gestureTemplate);
+inline std::vector<GestureTemplate> standardTemplates() {
+  return {leftSwipeTemplate, rightSwipeTemplate};
+}
 
 }  // namespace gesture

@@ -1,10 +1,10 @@
-#include "gesture/stroke_recorder.h"
+#include "toolkit/gesture/stroke_recorder.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "rounding.h"
+#include "toolkit/rounding.h"
 
 namespace gesture {
 namespace {

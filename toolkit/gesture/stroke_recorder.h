@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "gesture/point.h"
+#include "toolkit/gesture/point.h"
 
 namespace gesture {
 
