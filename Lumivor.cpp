@@ -1,5 +1,5 @@
-#include "Unit1.h"
-#include "application.h"
+#include "Unit1/Unit1.h"
+#include "toolkit/app/application.h"
 
 int main() {
   toolkit::Application->Initialize();

@@ -4,13 +4,16 @@ CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-sanitize
 BENCH_FLAGS ?=
 
-.PHONY: deps configure build run test test-sanitize bench clean
+.PHONY: deps configure build run test check test-sanitize bench storm clean
 
 deps:
 	@./scripts/install-deps.sh
 
+# Configures again whenever CMAKE_FLAGS differ from those the build directory was made with.
 configure: deps
-	@[ -f $(BUILD_DIR)/build.ninja ] || cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+	@if [ ! -f $(BUILD_DIR)/build.ninja ] || [ "$$(cat $(BUILD_DIR)/.cmake-flags 2>/dev/null)" != "$(CMAKE_FLAGS)" ]; then \
+	  cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) && echo "$(CMAKE_FLAGS)" > $(BUILD_DIR)/.cmake-flags; \
+	fi
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -18,8 +21,13 @@ build: configure
 run: build
 	./$(BUILD_DIR)/lumivor
 
+# Every test: behaviour tests, the real program in an X server, packaging.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+# The fast tests only: no X server, no packaging.
+check: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j2 -L unit
 
 # The whole test suite built with AddressSanitizer and UBSan, in a build
 # directory of its own; leaks that system libraries keep at exit are suppressed.
@@ -36,7 +44,6 @@ bench: build
 # A long input storm on the real program in an X server: LUMIVOR_STORM_EVENTS
 # events (20000 unless set) from the generator seeded with LUMIVOR_STORM_SEED
 # (its fixed default unless set). `ctest -R e2e_InputStorm` runs a short one.
-.PHONY: storm
 storm: build
 	cd $(BUILD_DIR)/tests/e2e && \
 	LUMIVOR_PROGRAM=$(abspath $(BUILD_DIR))/lumivor \

@@ -1,26 +1,22 @@
-#include "Unit1.h"
+#include "Unit1/Unit1.h"
 
 #include <string>
 
-#include "check_box.h"
-#include "deck.h"
-#include "tab_control.h"
-#include "text.h"
-#include "Unit1Definition.h"
+#include "Unit1/Unit1Definition.h"
+#include "deck/deck.h"
+#include "toolkit/controls/check_box.h"
+#include "toolkit/controls/tab_control.h"
+#include "toolkit/controls/text.h"
+#include "toolkit/gesture/gesture_template.h"
 
+using gesture::sgiLeft;
+using gesture::sgiRight;
 using toolkit::TGestureEventInfo;
 using toolkit::TObject;
 using toolkit::TTabTransition;
 using toolkit::TTabTransitionDirection;
 
 TForm1* Form1 = nullptr;
-
-namespace {
-
-constexpr int sgiLeft = 1;
-constexpr int sgiRight = 2;
-
-}  // namespace
 
 TForm1::TForm1() {
   Publish("FormCreate", toolkit::TNotifyEvent([this](TObject* sender) { FormCreate(sender); }));

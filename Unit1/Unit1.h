@@ -1,8 +1,6 @@
 #pragma once
 
-#include "component_record.h"
-#include "events.h"
-#include "form.h"
+#include "toolkit/app/form.h"
 
 namespace toolkit {
 class TTabControl;
@@ -10,8 +8,6 @@ class TTabControl;
 
 // The main window: the whole deck on one tab control, navigated by buttons and swipes.
 class TForm1 : public toolkit::TForm {
-  Q_OBJECT
-
  public:
   TForm1();
 

@@ -1,16 +1,12 @@
-#include "Unit1Definition.h"
+#include "Unit1/Unit1Definition.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
-#include <cstdint>
-#include <span>
 #include <stdexcept>
 
-#include "deck.h"
+#include "deck/deck.h"
 #include "deck/pictures/card_pictures.h"
 
 using toolkit::ComponentRecord;
+using toolkit::TValue;
 
 namespace {
 
@@ -20,17 +16,14 @@ constexpr int kCheckBoxWidth = 137;
 constexpr int kNextButtonWidth = 80;
 constexpr int kEndPanelHeight = 56;
 constexpr int kEndButtonWidth = 80;
+// The page that was current when the deck was last edited; start-up slides back to the first.
 constexpr int kStoredTabIndex = 98;
 
 // Pages whose control strip was stored before their answer area.
 bool StripComesFirst(int card) { return card == 22 || card == 34 || card == 80 || card == 94; }
 
-// The picture's bytes stay where the program carries them.
-QVariant Png(std::span<const std::uint8_t> png) {
-  return QByteArray::fromRawData(reinterpret_cast<const char*>(png.data()), static_cast<qsizetype>(png.size()));
-}
-
-QVariant Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+TValue Ident(const char* identifier) { return std::string(identifier); }
+TValue Utf8(std::string_view text) { return std::string(text); }
 
 std::string Numbered(const char* kind, int number) { return kind + std::to_string(number); }
 
@@ -44,33 +37,33 @@ int CardOfCheckBox(int checkBox) {
 ComponentRecord CardPage(int card) {
   const deck::ControlNumbers numbers = deck::NumbersOf(card);
   ComponentRecord picture{"TImage", Numbered("Image", card),
-                          {{"Align", "Top"},
+                          {{"Align", Ident("Top")},
                            {"Height", kPictureHeight},
-                           {"Picture", Png(deck::CardPicturePng(card))}},
+                           {"Bitmap", deck::CardPicturePng(card)}},
                           {}};
   ComponentRecord answerArea{"TPanel", Numbered("Panel", 2 * card - 1),
-                             {{"Align", "Client"}},
+                             {{"Align", Ident("Client")}},
                              {{"TText", Numbered("Text", numbers.text),
-                               {{"Align", "Client"}, {"Text", Utf8(deck::AnswerText(card))}, {"Visible", false}},
+                               {{"Align", Ident("Client")}, {"Text", Utf8(deck::AnswerText(card))}, {"Visible", false}},
                                {}}}};
   ComponentRecord strip{"TPanel", Numbered("Panel", 2 * card),
-                        {{"Align", "Top"}, {"PositionY", kPictureHeight}, {"Height", kStripHeight}},
+                        {{"Align", Ident("Top")}, {"Position.Y", kPictureHeight}, {"Height", kStripHeight}},
                         {{"TCheckBox", Numbered("CheckBox", numbers.checkBox),
-                          {{"Align", "Left"},
+                          {{"Align", Ident("Left")},
                            {"Width", kCheckBoxWidth},
                            {"Height", kStripHeight},
                            {"Text", Utf8(deck::kRevealCaption)},
-                           {"OnChange", QString::fromStdString(CheckBoxChangeHandlerName(numbers.checkBox))}},
+                           {"OnChange", CheckBoxChangeHandlerName(numbers.checkBox)}},
                           {}},
                          {"TButton", Numbered("Button", numbers.nextButton),
-                          {{"Align", "Left"},
-                           {"PositionX", kCheckBoxWidth},
+                          {{"Align", Ident("Left")},
+                           {"Position.X", kCheckBoxWidth},
                            {"Width", kNextButtonWidth},
                            {"Height", kStripHeight},
                            {"Text", Utf8(deck::kNextCaption)},
-                           {"OnClick", "Button2Click"}},
+                           {"OnClick", Ident("Button2Click")}},
                           {}}}};
-  ComponentRecord page{"TTabItem", Numbered("TabItem", card), {{"Text", QString::number(card)}}, {}};
+  ComponentRecord page{"TTabItem", Numbered("TabItem", card), {{"Text", std::to_string(card)}}, {}};
   page.children.push_back(std::move(picture));
   if (StripComesFirst(card)) page.children.push_back(strip);
   page.children.push_back(std::move(answerArea));
@@ -80,15 +73,15 @@ ComponentRecord CardPage(int card) {
 
 ComponentRecord EndPage() {
   return {"TTabItem", Numbered("TabItem", deck::kPageCount),
-          {{"Text", QString::number(deck::kPageCount)}},
+          {{"Text", std::to_string(deck::kPageCount)}},
           {{"TPanel", Numbered("Panel", 2 * deck::kCardCount + 1),
-            {{"Align", "Top"}, {"Height", kEndPanelHeight}},
+            {{"Align", Ident("Top")}, {"Height", kEndPanelHeight}},
             {{"TButton", "Button1",
-              {{"Align", "Left"},
+              {{"Align", Ident("Left")},
                {"Width", kEndButtonWidth},
                {"Height", kEndPanelHeight},
                {"Text", Utf8(deck::kBackToStartCaption)},
-               {"OnClick", "Button1Click"}},
+               {"OnClick", Ident("Button1Click")}},
               {}}}}}};
 }
 
@@ -100,19 +93,25 @@ std::string AnswerTextNameFor(int checkBox) { return Numbered("Text", deck::Numb
 
 ComponentRecord Unit1Definition() {
   ComponentRecord tabControl{"TTabControl", "TabControl1",
-                             {{"Align", "Client"}, {"TabIndex", kStoredTabIndex}, {"TabPosition", "Dots"}},
+                             {{"Align", Ident("Client")}, {"TabIndex", kStoredTabIndex}, {"TabPosition", Ident("Dots")}},
                              {}};
   for (int card = 1; card <= deck::kCardCount; ++card) tabControl.children.push_back(CardPage(card));
   tabControl.children.push_back(EndPage());
 
   return {"TForm1", "Form1",
-          {{"Caption", Utf8("Тарвель. Zaze")},
+          {{"Left", 0},
+           {"Top", 0},
+           {"Position", Ident("DefaultPosOnly")},
+           {"BorderStyle", Ident("Sizeable")},
+           {"BorderIcons", std::vector<std::string>{"biSystemMenu", "biMinimize", "biMaximize"}},
+           {"WindowState", Ident("wsNormal")},
+           {"Caption", Utf8("Тарвель. Zaze")},
            {"ClientHeight", 480},
            {"ClientWidth", 663},
-           {"OnCreate", "FormCreate"},
-           {"OnGesture", "FormGesture"},
-           {"GestureManager", "GestureManager1"},
-           {"StandardGestures", QStringList{"sgiLeft", "sgiRight"}}},
+           {"Touch.GestureManager", Ident("GestureManager1")},
+           {"Touch.StandardGestures", std::vector<std::string>{"sgiLeft", "sgiRight"}},
+           {"OnCreate", Ident("FormCreate")},
+           {"OnGesture", Ident("FormGesture")}},
           {std::move(tabControl),
            {"TGestureManager", "GestureManager1", {{"Sensitivity", 80.0}}, {}}}};
 }

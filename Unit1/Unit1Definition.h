@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "component_record.h"
+#include "toolkit/components/component_record.h"
 
 // The stored definition of the main window: its properties, the tab control with the whole
 // deck, and the gesture settings, in the order they are read.

@@ -1,4 +1,4 @@
-#include "deck.h"
+#include "deck/deck.h"
 
 #include <array>
 #include <stdexcept>

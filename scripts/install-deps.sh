@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
-  fonts-open-sans
+  zlib1g-dev fonts-open-sans
   dpkg-dev file desktop-file-utils python3
 )
 

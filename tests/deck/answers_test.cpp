@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "deck.h"
+#include "deck/deck.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "deck.h"
+#include "deck/deck.h"
 
 namespace {
 

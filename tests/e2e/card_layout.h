@@ -34,7 +34,7 @@ inline constexpr QRect kCardOnePicture{213, 0, 237, 249};
 inline constexpr QRect kCheckBox{0, 249, 137, 24};
 // The 13 x 13 box, centred in the 18-pixel column at the check box's left
 // edge and vertically in the strip (halves rounded to even).
-inline constexpr QRect kCheckBoxBox{2, 254, 13, 13};
+inline constexpr QRect kCheckBoxBox{2, 255, 13, 13};
 inline constexpr QPoint kCheckBoxCaption{60, 261};
 inline constexpr QRect kNextButton{137, 249, 80, 24};
 inline constexpr QRect kAnswerArea{0, 273, 663, 207};

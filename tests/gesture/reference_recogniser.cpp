@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <numbers>
 
-#include "toolkit/rounding.h"
+#include "toolkit/layout/rounding.h"
 
 namespace reference_recogniser {
 namespace {

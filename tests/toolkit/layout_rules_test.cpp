@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "align_objects.h"
-#include "dot_layout.h"
-#include "fit_rule.h"
-#include "rounding.h"
+#include <cctype>
+#include <string>
+
+#include "tests/support/toolkit_printers.h"
+#include "toolkit/layout/align_objects.h"
+#include "toolkit/layout/dot_layout.h"
+#include "toolkit/layout/fit_rule.h"
+#include "toolkit/layout/rounding.h"
 
 using toolkit::AlignItem;
 using toolkit::Rect;
@@ -86,7 +90,7 @@ class DotLayoutCases : public testing::TestWithParam<DotCase> {};
 
 TEST_P(DotLayoutCases, PlacesTheDot) {
   const DotCase& c = GetParam();
-  const std::vector<Rect> dots = toolkit::DotLayout(120, c.width, c.height);
+  const std::vector<Rect> dots = toolkit::DotLayout(120, 8, 8, c.width, c.height);
   ASSERT_EQ(dots.size(), 120u);
   EXPECT_EQ(dots[c.page - 1], c.dot) << c.width << " x " << c.height << ", page " << c.page;
 }
@@ -106,7 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
         DotCase{400, 300, 1, {1, 261, 9, 269}}, DotCase{400, 300, 40, {391, 261, 399, 269}},
         DotCase{400, 300, 41, {1, 271, 9, 279}}, DotCase{400, 300, 120, {391, 281, 399, 289}},
         // narrower than one cell: one column
-        DotCase{5, 2000, 1, {-1, 791, 7, 799}}));
+        DotCase{5, 2000, 1, {-1, 791, 7, 799}}),
+    [](const testing::TestParamInfo<DotCase>& info) {
+      const DotCase& c = info.param;
+      return "W" + std::to_string(c.width) + "H" + std::to_string(c.height) + "Page" + std::to_string(c.page);
+    });
+
+TEST(DotLayout, TheGapIsATenthOfTheDotsLargerSide) {
+  // 20 x 10 dots: a gap of 2 around each, cells of 24 x 14; the block of 3 is 68 wide.
+  const std::vector<Rect> dots = toolkit::DotLayout(3, 20, 10, 100, 100);
+  const std::vector<Rect> expected = {{16, 78, 36, 88}, {40, 78, 60, 88}, {64, 78, 84, 88}};
+  EXPECT_EQ(dots, expected);
+}
 
 struct FitCase {
   const char* what;
@@ -129,6 +144,13 @@ INSTANTIATE_TEST_SUITE_P(CardPictures, FitRule,
                                          FitCase{"card 92, enlarged", 327, 243, 663, 249, {164, 0, 499, 249}},
                                          FitCase{"card 99", 350, 279, 663, 249, {175, 0, 487, 249}},
                                          FitCase{"card 99, narrow area", 350, 279, 300, 249, {0, 5, 300, 244}},
-                                         FitCase{"empty area", 350, 279, 0, 249, {0, 0, 0, 0}}));
+                                         FitCase{"empty area", 350, 279, 0, 249, {0, 0, 0, 0}}),
+                         [](const testing::TestParamInfo<FitCase>& info) {
+                           std::string name;
+                           for (const char* c = info.param.what; *c != 0; ++c) {
+                             if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                           }
+                           return name;
+                         });
 
 }  // namespace

@@ -1,23 +1,22 @@
-#include "deck_form.h"
+#include "tests/unit1/deck_form.h"
 
-#include <QApplication>
-#include <QTest>
 #include <stdexcept>
 
-#include "deck.h"
+#include "deck/deck.h"
 
-DeckForm::DeckForm(std::unique_ptr<SteppedClock> startUpClock) : form_(std::make_unique<TForm1>()) {
+using toolkit::platform::testing::TestingPlatform;
+using toolkit::platform::testing::TestingWindow;
+
+DeckForm::DeckForm()
+    : form_(std::make_unique<TForm1>()), window_(TestingPlatform::Current().LatestWindow()) {
   form_->ReadDefinition();
-  UseClock(std::move(startUpClock));
   form_->DoCreate();
-  form_->show();
-  QApplication::setActiveWindow(form_.get());
-  QApplication::processEvents();
+  form_->Show();
 }
 
-toolkit::TTabControl& DeckForm::Tabs() const { return *Named<toolkit::TTabControl>("TabControl1"); }
+TestingPlatform& DeckForm::Platform() const { return TestingPlatform::Current(); }
 
-void DeckForm::UseClock(std::unique_ptr<SteppedClock> clock) { Tabs().SetAnimationClock(std::move(clock)); }
+toolkit::TTabControl& DeckForm::Tabs() const { return *Named<toolkit::TTabControl>("TabControl1"); }
 
 template <typename T>
 T* DeckForm::Named(const std::string& name) const {
@@ -30,9 +29,7 @@ toolkit::TTabItem* DeckForm::Page(int page) const {
   return Named<toolkit::TTabItem>("TabItem" + std::to_string(page));
 }
 
-toolkit::TImage* DeckForm::ImageOf(int card) const {
-  return Named<toolkit::TImage>("Image" + std::to_string(card));
-}
+toolkit::TImage* DeckForm::ImageOf(int card) const { return Named<toolkit::TImage>("Image" + std::to_string(card)); }
 
 toolkit::TText* DeckForm::TextOf(int card) const {
   return Named<toolkit::TText>("Text" + std::to_string(deck::NumbersOf(card).text));
@@ -48,16 +45,23 @@ toolkit::TButton* DeckForm::NextButtonOf(int card) const {
 
 toolkit::TButton* DeckForm::BackToStart() const { return Named<toolkit::TButton>("Button1"); }
 
-QRect DeckForm::InWindow(const QWidget* control) const {
-  return QRect(control->mapTo(form_.get(), QPoint(0, 0)), control->size());
+std::vector<int> DeckForm::ShownPages() const {
+  std::vector<int> pages;
+  for (int page = 1; page <= deck::kPageCount; ++page) {
+    if (Page(page)->Content().Visible()) pages.push_back(page);
+  }
+  return pages;
 }
 
-void DeckForm::PressKey(int key, Qt::KeyboardModifiers modifiers) {
-  QWidget* target = QApplication::focusWidget();
-  QTest::keyClick(target != nullptr ? target : form_.get(), static_cast<Qt::Key>(key), modifiers);
+void DeckForm::Click(const toolkit::TControl& control) const {
+  Click(control, control.Width() / 2.0, control.Height() / 2.0);
 }
 
-void DeckForm::Resize(int width, int height) {
-  form_->resize(width, height);
-  QApplication::processEvents();
+void DeckForm::Click(const toolkit::TControl& control, double x, double y) const {
+  const toolkit::Rect bounds = control.BoundsInWindow();
+  window_.Click(bounds.left + x, bounds.top + y);
+}
+
+void DeckForm::ScriptNextSlide(std::vector<double> elapsedTimes, std::function<void()> afterTick) const {
+  Platform().ScriptNextTimer(std::move(elapsedTimes), std::move(afterTick));
 }

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
+#include <algorithm>
 
-#include "deck.h"
-#include "deck_form.h"
+#include "deck/deck.h"
+#include "tests/support/toolkit_printers.h"
+#include "tests/unit1/deck_form.h"
+
+using toolkit::platform::AccessibleChange;
+using toolkit::platform::Key;
+using toolkit::platform::Modifiers;
+using toolkit::platform::MouseButton;
 
 namespace {
 
@@ -12,6 +17,11 @@ class Reveal : public testing::Test {
  protected:
   toolkit::TCheckBox* Box() const { return deck.CheckBoxOf(1); }
   bool Shown() const { return deck.TextOf(1)->Visible(); }
+  void ClickOnBox(const toolkit::TCheckBox& box, MouseButton button = MouseButton::Left) const {
+    const toolkit::Rect bounds = box.BoundsInWindow();
+    deck.Window().Click(bounds.left + 8, bounds.top + 12, button);
+  }
+  void ClickOnCaption(const toolkit::TCheckBox& box) const { deck.Click(box, 70, 12); }
   // Hidden answers of every card other than `card`.
   void ExpectOthersHidden(int card) const {
     for (int other = 1; other <= deck::kCardCount; ++other) {
@@ -21,65 +31,81 @@ class Reveal : public testing::Test {
   }
 
   DeckForm deck;
-  const QPoint onBox{8, 12};
-  const QPoint onCaption{70, 12};
 };
 
 TEST_F(Reveal, AClickOnTheBoxOrTheCaptionFlipsTheAnswer) {
-  QTest::mouseClick(Box(), Qt::LeftButton, {}, onCaption);
+  ClickOnCaption(*Box());
   EXPECT_TRUE(Box()->IsChecked());
   EXPECT_TRUE(Shown());
-  QTest::mouseClick(Box(), Qt::LeftButton, {}, onBox);
+  ClickOnBox(*Box());
   EXPECT_FALSE(Box()->IsChecked());
   EXPECT_FALSE(Shown());
 }
 
 TEST_F(Reveal, AReleaseOutsideTheBoxChangesNothing) {
-  QTest::mousePress(Box(), Qt::LeftButton, {}, onCaption);
-  QTest::mouseMove(Box(), QPoint(200, 12));
-  QTest::mouseRelease(Box(), Qt::LeftButton, {}, QPoint(200, 12));
+  deck.Window().Press(70, 261);
+  deck.Window().MoveTo(200, 261);
+  deck.Window().Release(200, 261);
   EXPECT_FALSE(Box()->IsChecked());
   EXPECT_FALSE(Shown());
+  EXPECT_EQ(deck.CurrentPage(), 1) << "nor is the button it was released on clicked";
 }
 
 TEST_F(Reveal, RightAndMiddleButtonsNeverFlipButTakeTheFocus) {
-  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-    QTest::mouseClick(Box(), button, {}, onBox);
+  for (MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
+    deck.Form().SetFocused(nullptr);
+    ClickOnBox(*Box(), button);
     EXPECT_FALSE(Box()->IsChecked());
     EXPECT_FALSE(Shown());
+    EXPECT_TRUE(Box()->IsFocused());
   }
-  EXPECT_TRUE(Box()->hasFocus());
 }
 
 TEST_F(Reveal, ADoubleClickFlipsTwice) {
-  QTest::mouseDClick(Box(), Qt::LeftButton, {}, onBox);
+  const auto& notifications = deck.Window().Notifications();
+  const size_t before = notifications.size();
+  deck.Window().DoubleClick(8, 261);
+  const auto flips = std::count_if(notifications.begin() + static_cast<long>(before), notifications.end(),
+                                   [&](const auto& n) { return n.node == Box() && n.change == AccessibleChange::State; });
+  EXPECT_EQ(flips, 2) << "shown, then hidden again";
   EXPECT_FALSE(Box()->IsChecked());
   EXPECT_FALSE(Shown());
 }
 
 TEST_F(Reveal, SpaceFlipsOnlyAFocusedCheckBox) {
-  QTest::mouseClick(Box(), Qt::LeftButton, {}, onBox);
-  ASSERT_TRUE(Box()->hasFocus());
-  deck.PressKey(Qt::Key_Space);
+  ClickOnBox(*Box());
+  ASSERT_TRUE(Box()->IsFocused());
+  deck.Window().Key(Key::Space);
   EXPECT_FALSE(Box()->IsChecked());
   EXPECT_FALSE(Shown());
 
-  deck.PressKey(Qt::Key_Tab);  // the check box, then "Следующий"
-  ASSERT_TRUE(deck.NextButtonOf(1)->hasFocus());
-  deck.NextButtonOf(1)->clearFocus();
-  deck.PressKey(Qt::Key_Space);  // nothing has the focus now
+  deck.Window().Key(Key::Tab);  // the check box, then "Следующий"
+  ASSERT_TRUE(deck.NextButtonOf(1)->IsFocused());
+  deck.Form().SetFocused(nullptr);
+  deck.Window().Key(Key::Space);  // nothing has the focus now
   EXPECT_FALSE(Box()->IsChecked());
   EXPECT_EQ(deck.CurrentPage(), 1);
 }
 
+TEST_F(Reveal, ASpaceTypedWithShiftFlipsButWithControlOrAltDoesNot) {
+  Box()->SetFocus();
+  deck.Window().Key(Key::Space, Modifiers{.shift = true});
+  EXPECT_TRUE(Box()->IsChecked());
+  EXPECT_TRUE(Shown());
+  deck.Window().Key(Key::Space, Modifiers{.control = true});
+  deck.Window().Key(Key::Space, Modifiers{.alt = true});
+  EXPECT_TRUE(Box()->IsChecked());
+  EXPECT_TRUE(Shown());
+}
+
 TEST_F(Reveal, RevealingChangesNoGeometry) {
-  const QWidget* answerArea = deck.TextOf(1)->parentWidget();
-  const QRect area = deck.InWindow(answerArea);
-  const QRect box = deck.InWindow(Box());
-  QTest::mouseClick(Box(), Qt::LeftButton, {}, onBox);
-  EXPECT_EQ(deck.InWindow(deck.TextOf(1)), area) << "the text is placed over its whole area";
-  EXPECT_EQ(deck.InWindow(answerArea), area);
-  EXPECT_EQ(deck.InWindow(Box()), box);
+  const toolkit::TControl* answerArea = deck.TextOf(1)->Parent();
+  const toolkit::Rect area = answerArea->BoundsInWindow();
+  const toolkit::Rect box = Box()->BoundsInWindow();
+  ClickOnBox(*Box());
+  EXPECT_EQ(deck.TextOf(1)->BoundsInWindow(), area) << "the text is placed over its whole area";
+  EXPECT_EQ(answerArea->BoundsInWindow(), area);
+  EXPECT_EQ(Box()->BoundsInWindow(), box);
   EXPECT_EQ(deck.CurrentPage(), 1);
 }
 
@@ -87,10 +113,10 @@ TEST_F(Reveal, EveryCheckBoxGovernsItsOwnCardOnly) {
   for (int card = 1; card <= deck::kCardCount; ++card) {
     SCOPED_TRACE("card " + std::to_string(card));
     deck.Tabs().SetTabIndex(card - 1);
-    QTest::mouseClick(deck.CheckBoxOf(card), Qt::LeftButton, {}, onCaption);
+    ClickOnCaption(*deck.CheckBoxOf(card));
     EXPECT_TRUE(deck.TextOf(card)->Visible());
     ExpectOthersHidden(card);
-    QTest::mouseClick(deck.CheckBoxOf(card), Qt::LeftButton, {}, onCaption);
+    ClickOnCaption(*deck.CheckBoxOf(card));
     EXPECT_FALSE(deck.TextOf(card)->Visible());
   }
 }
@@ -105,26 +131,29 @@ TEST_F(Reveal, TheOutOfStepCheckBoxesRevealTheirOwnCards) {
                            Pairing{"CheckBox68", "Text34", 68}, Pairing{"CheckBox40", "Text41", 40}}) {
     auto* box = deck.Form().Find<toolkit::TCheckBox>(p.checkBox);
     auto* text = deck.Form().Find<toolkit::TText>(p.text);
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(text, nullptr);
     deck.Tabs().SetTabIndex(p.card - 1);
-    QTest::mouseClick(box, Qt::LeftButton, {}, onBox);
+    ClickOnBox(*box);
     EXPECT_TRUE(text->Visible()) << p.checkBox;
     ExpectOthersHidden(p.card);
-    box->SetIsChecked(false);
+    ClickOnBox(*box);
   }
 }
 
 TEST_F(Reveal, IdenticalAnswersAreRevealedIndependently) {
   for (auto [card, twin] : {std::pair{36, 40}, std::pair{90, 96}}) {
     ASSERT_EQ(deck.TextOf(card)->Text(), deck.TextOf(twin)->Text());
-    deck.CheckBoxOf(card)->SetIsChecked(true);
+    deck.Tabs().SetTabIndex(card - 1);
+    ClickOnBox(*deck.CheckBoxOf(card));
     EXPECT_TRUE(deck.TextOf(card)->Visible());
-    EXPECT_FALSE(deck.TextOf(twin)->Visible());
+    EXPECT_FALSE(deck.TextOf(twin)->Visible()) << "card " << twin;
+    EXPECT_FALSE(deck.CheckBoxOf(twin)->IsChecked()) << "card " << twin;
   }
 }
 
 TEST(CheckBoxChange, IsRaisedOncePerRealChange) {
-  QWidget parent;
-  toolkit::TCheckBox box(&parent);
+  toolkit::TCheckBox box;
   int changes = 0;
   box.BindEvent("OnChange", toolkit::TNotifyEvent([&](toolkit::TObject* sender) {
     EXPECT_EQ(sender, &box);

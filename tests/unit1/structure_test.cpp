@@ -1,16 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <cstdint>
-#include <span>
-
-#include "deck.h"
+#include "deck/deck.h"
 #include "deck/pictures/card_pictures.h"
-#include "deck_form.h"
-#include "gesture_manager.h"
-#include "panel.h"
+#include "tests/support/toolkit_printers.h"
+#include "tests/unit1/deck_form.h"
+#include "toolkit/app/gesture_manager.h"
 
 namespace {
+
+bool Holds(const toolkit::TControl& container, const toolkit::TControl* control) {
+  for (; control != nullptr; control = control->Parent()) {
+    if (control == &container) return true;
+  }
+  return false;
+}
+
+template <typename T>
+int CountOf(const toolkit::TControl& container) {
+  int count = dynamic_cast<const T*>(&container) != nullptr;
+  for (const auto& child : container.Controls()) count += CountOf<T>(*child);
+  return count;
+}
 
 class DeckStructure : public testing::Test {
  protected:
@@ -18,13 +28,11 @@ class DeckStructure : public testing::Test {
 };
 
 TEST_F(DeckStructure, WindowCarriesItsCaptionAndSize) {
-  EXPECT_EQ(deck.Form().windowTitle(), QString::fromUtf8("Тарвель. Zaze"));
-  EXPECT_EQ(deck.Form().size(), QSize(663, 480));
-  EXPECT_EQ(deck.Form().minimumSize(), QSize(0, 0));
-  EXPECT_EQ(deck.Form().maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-  const Qt::WindowFlags flags = deck.Form().windowFlags();
-  EXPECT_TRUE(flags & Qt::Window);
-  EXPECT_FALSE(flags & Qt::FramelessWindowHint);
+  EXPECT_EQ(deck.Window().Caption(), "Тарвель. Zaze");
+  EXPECT_EQ(deck.Form().Caption(), "Тарвель. Zaze");
+  EXPECT_EQ(deck.Window().ClientWidth(), 663);
+  EXPECT_EQ(deck.Window().ClientHeight(), 480);
+  EXPECT_EQ(deck.Tabs().BoundsInWindow(), (toolkit::Rect{0, 0, 663, 480}));
 }
 
 TEST_F(DeckStructure, HasEveryCardWithItsNamedControlsAndCaptions) {
@@ -33,32 +41,29 @@ TEST_F(DeckStructure, HasEveryCardWithItsNamedControlsAndCaptions) {
     SCOPED_TRACE("card " + std::to_string(card));
     toolkit::TTabItem* page = deck.Page(card);
     EXPECT_EQ(deck.Tabs().Page(card - 1), page);
-    EXPECT_EQ(page->Text(), QString::number(card));
-    const QWidget* content = page->Content();
-    EXPECT_TRUE(content->isAncestorOf(deck.ImageOf(card)));
-    EXPECT_TRUE(content->isAncestorOf(deck.TextOf(card)));
-    EXPECT_TRUE(content->isAncestorOf(deck.CheckBoxOf(card)));
-    EXPECT_TRUE(content->isAncestorOf(deck.NextButtonOf(card)));
-    const std::span<const std::uint8_t> png = deck::CardPicturePng(card);
-    EXPECT_EQ(deck.ImageOf(card)->Picture().constData(), reinterpret_cast<const char*>(png.data()));
-    EXPECT_EQ(deck.ImageOf(card)->Picture().size(), static_cast<qsizetype>(png.size()));
-    EXPECT_EQ(deck.TextOf(card)->Text().toStdString(), deck::AnswerText(card));
-    EXPECT_EQ(deck.CheckBoxOf(card)->Text(), QString::fromUtf8("Правильный ответ"));
-    EXPECT_EQ(deck.NextButtonOf(card)->Text(), QString::fromUtf8("Следующий"));
+    EXPECT_EQ(page->Text(), std::to_string(card));
+    const toolkit::TControl& content = page->Content();
+    EXPECT_TRUE(Holds(content, deck.ImageOf(card)));
+    EXPECT_TRUE(Holds(content, deck.TextOf(card)));
+    EXPECT_TRUE(Holds(content, deck.CheckBoxOf(card)));
+    EXPECT_TRUE(Holds(content, deck.NextButtonOf(card)));
+    EXPECT_EQ(deck.TextOf(card)->Text(), deck::AnswerText(card));
+    EXPECT_EQ(deck.CheckBoxOf(card)->Text(), "Правильный ответ");
+    EXPECT_EQ(deck.NextButtonOf(card)->Text(), "Следующий");
     EXPECT_FALSE(deck.CheckBoxOf(card)->IsChecked());
     EXPECT_FALSE(deck.TextOf(card)->Visible());
   }
 }
 
 TEST_F(DeckStructure, TheEndPageHoldsOnlyItsButton) {
-  toolkit::TTabItem* end = deck.Page(120);
+  const toolkit::TTabItem* end = deck.Page(120);
   EXPECT_EQ(end->Text(), "120");
-  EXPECT_TRUE(end->Content()->isAncestorOf(deck.BackToStart()));
-  EXPECT_EQ(deck.BackToStart()->Text(), QString::fromUtf8("В начало"));
-  EXPECT_TRUE(end->Content()->findChildren<toolkit::TImage*>().isEmpty());
-  EXPECT_TRUE(end->Content()->findChildren<toolkit::TCheckBox*>().isEmpty());
-  EXPECT_TRUE(end->Content()->findChildren<toolkit::TText*>().isEmpty());
-  EXPECT_EQ(end->Content()->findChildren<toolkit::TButton*>().size(), 1);
+  EXPECT_TRUE(Holds(end->Content(), deck.BackToStart()));
+  EXPECT_EQ(deck.BackToStart()->Text(), "В начало");
+  EXPECT_EQ(CountOf<toolkit::TImage>(end->Content()), 0);
+  EXPECT_EQ(CountOf<toolkit::TCheckBox>(end->Content()), 0);
+  EXPECT_EQ(CountOf<toolkit::TText>(end->Content()), 0);
+  EXPECT_EQ(CountOf<toolkit::TButton>(end->Content()), 1);
 }
 
 TEST_F(DeckStructure, OutOfStepControlsSitOnTheirOwnCards) {
@@ -73,11 +78,10 @@ TEST_F(DeckStructure, OutOfStepControlsSitOnTheirOwnCards) {
                              Placement{39, "Text40", "CheckBox33", "Button41"},
                              Placement{40, "Text41", "CheckBox40", "Button42"},
                              Placement{68, "Text34", "CheckBox68", "Button34"}}) {
-    const QWidget* content = deck.Page(p.card)->Content();
     for (const char* name : {p.text, p.checkBox, p.button}) {
-      QObject* control = deck.Form().FindComponent(name);
+      const auto* control = deck.Form().Find<toolkit::TControl>(name);
       ASSERT_NE(control, nullptr) << name;
-      EXPECT_TRUE(content->isAncestorOf(qobject_cast<QWidget*>(control))) << name << " on card " << p.card;
+      EXPECT_TRUE(Holds(deck.Page(p.card)->Content(), control)) << name << " on card " << p.card;
     }
   }
 }
@@ -97,36 +101,34 @@ TEST_F(DeckStructure, PublishesAChangeHandlerForEveryCheckBoxByItsName) {
 }
 
 TEST_F(DeckStructure, KeepsTheGestureSettings) {
-  auto* manager = deck.Form().Find<toolkit::TGestureManager>("GestureManager1");
+  const auto* manager = deck.Form().Find<toolkit::TGestureManager>("GestureManager1");
   ASSERT_NE(manager, nullptr);
   EXPECT_EQ(manager->Sensitivity(), 80);
 }
 
 TEST(StartUp, ReadsPage99ThenSlidesBackToCard1WhileHidden) {
+  TForm1 form;
+  auto& window = toolkit::platform::testing::TestingPlatform::Current().LatestWindow();
+  form.ReadDefinition();
+  auto* tabs = form.Find<toolkit::TTabControl>("TabControl1");
+  EXPECT_EQ(tabs->TabIndex(), 98) << "the definition leaves card 99 current";
+
   std::vector<std::pair<int, int>> positions;  // card 99's and card 1's left edges per tick
   bool shownDuringSlide = false;
-  TForm1* form = nullptr;
-  auto clock = std::make_unique<SteppedClock>(std::vector<double>{0.1, 0.2, 0.3}, [&] {
-    auto* tabs = form->Find<toolkit::TTabControl>("TabControl1");
-    positions.emplace_back(tabs->Page(98)->Content()->x(), tabs->Page(0)->Content()->x());
-    shownDuringSlide |= form->isVisible();
+  toolkit::platform::testing::TestingPlatform::Current().ScriptNextTimer({0.1, 0.2, 0.31}, [&] {
+    positions.emplace_back(tabs->Page(98)->Content().Bounds().left, tabs->Page(0)->Content().Bounds().left);
+    shownDuringSlide |= window.IsVisible();
   });
-  TForm1 created;
-  form = &created;
-  created.ReadDefinition();
-  auto* tabs = created.Find<toolkit::TTabControl>("TabControl1");
-  EXPECT_EQ(tabs->TabIndex(), 98) << "the definition leaves card 99 current";
-  tabs->SetAnimationClock(std::move(clock));
-  created.DoCreate();
+  form.DoCreate();
 
   EXPECT_EQ(tabs->TabIndex(), 0);
   EXPECT_FALSE(shownDuringSlide);
   // Reversed: card 99 leaves to the right and card 1 enters from the left.
   const std::vector<std::pair<int, int>> expected = {{221, -442}, {442, -221}, {663, 0}};
   EXPECT_EQ(positions, expected);
-  EXPECT_FALSE(tabs->Page(98)->Content()->isVisibleTo(&created));
-  EXPECT_TRUE(tabs->Page(0)->Content()->isVisibleTo(&created));
-  EXPECT_EQ(tabs->Page(0)->Content()->geometry(), QRect(0, 0, 663, 480));
+  EXPECT_FALSE(tabs->Page(98)->Content().Visible());
+  EXPECT_TRUE(tabs->Page(0)->Content().Visible());
+  EXPECT_EQ(tabs->Page(0)->Content().Bounds(), (toolkit::Rect{0, 0, 663, 480}));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "toolkit/gesture/recogniser_internals.h"
-#include "toolkit/rounding.h"
+#include "toolkit/layout/rounding.h"
 
 namespace gesture {
 namespace internal {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "toolkit/rounding.h"
+#include "toolkit/layout/rounding.h"
 
 namespace gesture {
 namespace {

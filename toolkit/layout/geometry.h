@@ -11,6 +11,9 @@ struct Rect {
 
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  // Whether a point lies inside; the right and bottom edges are outside.
+  bool Contains(double x, double y) const { return x >= left && x < right && y >= top && y < bottom; }
+  Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   bool operator==(const Rect&) const = default;
 };
 

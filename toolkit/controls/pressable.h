@@ -1,0 +1,28 @@
+#pragma once
+
+#include "toolkit/controls/control.h"
+
+namespace toolkit {
+
+// A control clicked by a left press and a release within it. Any press gives it the keyboard
+// focus; a release outside, or the control being hidden under the press, ends the press
+// without a click. Each half of a double click is a click of its own.
+class TPressable : public TControl {
+ public:
+  bool IsPressed() const { return pressed_; }
+
+  bool TakesPointerInput() const override { return true; }
+  bool CanFocus() const override { return true; }
+  void PointerDown(const PointerEvent& event) override;
+  void PointerUp(const PointerEvent& event) override;
+  void PressCancelled() override;
+
+ protected:
+  // Called for every click, after the press has ended.
+  virtual void Clicked() = 0;
+
+ private:
+  bool pressed_ = false;
+};
+
+}  // namespace toolkit

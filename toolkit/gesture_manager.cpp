@@ -1,7 +1,0 @@
-#include "gesture_manager.h"
-
-namespace toolkit {
-
-TGestureManager::TGestureManager(QObject* parent) : QObject(parent) {}
-
-}  // namespace toolkit
