@@ -255,7 +255,6 @@ void TForm::Press(MouseButton button, PointF position, bool doubleClick, bool to
 
 void TForm::Move(PointF position, bool addsToStroke) {
   UpdateHover(position);
-  if (pressed_ != nullptr) pressed_->PointerMove({MouseButton::Left, pressed_->FromWindow(position), false, false});
   if (addsToStroke) strokes_.Move(position);
 }
 

@@ -20,12 +20,6 @@ Rect TCheckBox::Box() const {
   return {left, top, left + kBoxSize, top + kBoxSize};
 }
 
-bool TCheckBox::SetProperty(std::string_view property, const TValue& value) {
-  if (property != "IsChecked") return TPressable::SetProperty(property, value);
-  SetIsChecked(ValueAs<bool>(value, property));
-  return true;
-}
-
 bool TCheckBox::BindEvent(std::string_view event, const THandler& handler) {
   if (event != "OnChange") return TPressable::BindEvent(event, handler);
   onChange_ = HandlerAs<TNotifyEvent>(handler, event);

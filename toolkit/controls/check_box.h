@@ -17,7 +17,6 @@ class TCheckBox : public TPressable {
   // Where the box lies in the control, centred with halves going to the even neighbour.
   Rect Box() const;
 
-  bool SetProperty(std::string_view property, const TValue& value) override;
   bool BindEvent(std::string_view event, const THandler& handler) override;
   bool CharTyped(char32_t character, Modifiers modifiers) override;
   void Paint(Canvas& canvas) const override;

@@ -72,7 +72,6 @@ class TControl : public TComponent, public platform::AccessibleNode {
   virtual bool TakesPointerInput() const { return false; }
   virtual bool CanFocus() const { return false; }
   virtual void PointerDown(const PointerEvent&) {}
-  virtual void PointerMove(const PointerEvent&) {}
   virtual void PointerUp(const PointerEvent&) {}
   // A press ended without its release: the control was hidden under it.
   virtual void PressCancelled() {}
