@@ -11,5 +11,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One file a learner can run: no compiler runtime DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Tests built for Windows run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Tests built for Windows run under Wine in an Xvfb (cmake/wine-run.sh), with one Wine prefix
+# per build tree, made on first use in LUMIVOR_WINE_STATE_DIR.
+set(LUMIVOR_WINE_STATE_DIR "${CMAKE_BINARY_DIR}/wine")
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;${LUMIVOR_WINE_STATE_DIR}")

@@ -1,0 +1,340 @@
+// The toolkit's accessibility tree as screen readers see it through MSAA: roles, names,
+// states and places, hit testing, focus, navigation, events, and nodes that go away.
+#include <gtest/gtest.h>
+
+#include <oleacc.h>
+#include <wrl/client.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/platform_win32/recording_events.h"
+#include "tests/platform_win32/test_platform.h"
+
+namespace lumivor::win32_tests {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+using toolkit::Rect;
+using toolkit::platform::AccessibleChange;
+using toolkit::platform::AccessibleNode;
+using toolkit::platform::AccessibleRole;
+
+class FakeNode : public AccessibleNode {
+ public:
+  FakeNode(AccessibleRole role, std::string name, Rect bounds, FakeNode* parent = nullptr)
+      : role_(role), name_(std::move(name)), bounds_(bounds), parent_(parent) {}
+
+  FakeNode& Add(AccessibleRole role, std::string name, Rect bounds) {
+    children.push_back(std::make_unique<FakeNode>(role, std::move(name), bounds, this));
+    return *children.back();
+  }
+
+  AccessibleRole Role() const override { return role_; }
+  std::string Name() const override { return name_; }
+  Rect BoundsInWindow() const override { return bounds_; }
+  bool IsFocusable() const override { return focusable; }
+  bool IsFocused() const override { return focused; }
+  bool IsCheckable() const override { return checkable; }
+  bool IsChecked() const override { return checked; }
+  AccessibleNode* AccessibleParent() const override { return parent_; }
+  int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
+  AccessibleNode* AccessibleChild(int index) const override { return children.at(static_cast<std::size_t>(index)).get(); }
+  void TakeFocus() override { ++focusRequests; }
+
+  bool focusable = false;
+  bool focused = false;
+  bool checkable = false;
+  bool checked = false;
+  int focusRequests = 0;
+  std::vector<std::unique_ptr<FakeNode>> children;
+
+ private:
+  AccessibleRole role_;
+  std::string name_;
+  Rect bounds_;
+  FakeNode* parent_;
+};
+
+VARIANT Child(LONG id) {
+  VARIANT child;
+  VariantInit(&child);
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+const VARIANT kSelf = Child(CHILDID_SELF);
+
+ComPtr<IAccessible> AsAccessible(IDispatch* object) {
+  ComPtr<IAccessible> accessible;
+  if (object) object->QueryInterface(IID_PPV_ARGS(&accessible));
+  return accessible;
+}
+
+// Takes the object out of a VARIANT answer.
+ComPtr<IAccessible> AsAccessible(VARIANT& answer) {
+  ComPtr<IAccessible> accessible;
+  if (answer.vt == VT_DISPATCH) accessible = AsAccessible(answer.pdispVal);
+  VariantClear(&answer);
+  return accessible;
+}
+
+std::wstring NameOf(IAccessible* object) {
+  BSTR name = nullptr;
+  if (!object || FAILED(object->get_accName(kSelf, &name)) || !name) return L"";
+  std::wstring text(name, SysStringLen(name));
+  SysFreeString(name);
+  return text;
+}
+
+LONG RoleOf(IAccessible* object) {
+  VARIANT role;
+  VariantInit(&role);
+  if (!object || FAILED(object->get_accRole(kSelf, &role)) || role.vt != VT_I4) return -1;
+  return role.lVal;
+}
+
+LONG StateOf(IAccessible* object) {
+  VARIANT state;
+  VariantInit(&state);
+  if (!object || FAILED(object->get_accState(kSelf, &state)) || state.vt != VT_I4) return -1;
+  return state.lVal;
+}
+
+ComPtr<IAccessible> ChildOf(IAccessible* object, LONG position) {
+  ComPtr<IDispatch> child;
+  if (!object || FAILED(object->get_accChild(Child(position), &child))) return nullptr;
+  return AsAccessible(child.Get());
+}
+
+class Accessibility : public testing::Test {
+ protected:
+  void SetUp() override {
+    FakeNode& pages = root_.Add(AccessibleRole::PageTabList, "", Rect{0, 0, 300, 200});
+    pages.Add(AccessibleRole::PageTab, "1", Rect{3, 180, 11, 188}).focusable = true;
+    pages.Add(AccessibleRole::PageTab, "2", Rect{13, 180, 21, 188}).focusable = true;
+    FakeNode& strip = root_.Add(AccessibleRole::Pane, "", Rect{0, 100, 300, 124});
+    FakeNode& checkBox = strip.Add(AccessibleRole::CheckBox, "Правильный ответ", Rect{0, 100, 137, 124});
+    checkBox.focusable = checkBox.checkable = checkBox.checked = checkBox.focused = true;
+    strip.Add(AccessibleRole::Button, "Следующий", Rect{137, 100, 217, 124}).focusable = true;
+
+    events_.accessibleRoot = &root_;
+    window_ = TestPlatform().CreateWindow(events_);
+    window_->SetClientSize(300, 200);
+    window_->Show();
+    TestPlatform().ProcessPendingMessages();
+    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(Handle(), OBJID_CLIENT, IID_PPV_ARGS(&client_)));
+  }
+
+  HWND Handle() { return AsWin32(*window_).Handle(); }
+  FakeNode& CheckBox() { return *root_.children[1]->children[0]; }
+  FakeNode& Button() { return *root_.children[1]->children[1]; }
+
+  POINT OnScreen(int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(Handle(), &point);
+    return point;
+  }
+
+  FakeNode root_{AccessibleRole::Window, "Тарвель. Zaze", Rect{0, 0, 300, 200}};
+  RecordingEvents events_;
+  std::unique_ptr<toolkit::platform::Window> window_;
+  ComPtr<IAccessible> client_;
+};
+
+TEST_F(Accessibility, TheClientAreaIsTheTreesRootWithItsChildrenInOrder) {
+  EXPECT_EQ(RoleOf(client_.Get()), ROLE_SYSTEM_CLIENT);
+  EXPECT_EQ(NameOf(client_.Get()), L"Тарвель. Zaze");
+  LONG count = 0;
+  ASSERT_HRESULT_SUCCEEDED(client_->get_accChildCount(&count));
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(RoleOf(ChildOf(client_.Get(), 1).Get()), ROLE_SYSTEM_PAGETABLIST);
+  EXPECT_EQ(RoleOf(ChildOf(client_.Get(), 2).Get()), ROLE_SYSTEM_PANE);
+  EXPECT_EQ(ChildOf(client_.Get(), 3), nullptr);
+
+  // Above the root: the window's frame, as Windows presents it, which names the window.
+  ComPtr<IDispatch> frame;
+  ASSERT_HRESULT_SUCCEEDED(client_->get_accParent(&frame));
+  HWND window = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(WindowFromAccessibleObject(AsAccessible(frame.Get()).Get(), &window));
+  EXPECT_EQ(window, Handle());
+}
+
+struct ControlCase {
+  const char* name;
+  std::vector<LONG> path;  // child positions from the root, from 1
+  LONG role;
+  std::wstring accessibleName;
+  LONG state;
+  Rect bounds;
+};
+
+const ControlCase kControls[] = {
+    {"PageTab", {1, 1}, ROLE_SYSTEM_PAGETAB, L"1", STATE_SYSTEM_FOCUSABLE, Rect{3, 180, 11, 188}},
+    {"CheckBox", {2, 1}, ROLE_SYSTEM_CHECKBUTTON, L"Правильный ответ",
+     STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED, Rect{0, 100, 137, 124}},
+    {"Button", {2, 2}, ROLE_SYSTEM_PUSHBUTTON, L"Следующий", STATE_SYSTEM_FOCUSABLE, Rect{137, 100, 217, 124}},
+};
+
+class AccessibleControls : public Accessibility, public testing::WithParamInterface<ControlCase> {};
+
+TEST_P(AccessibleControls, TellTheirRoleNameStateAndPlaceOnTheScreen) {
+  ComPtr<IAccessible> object = client_;
+  for (LONG position : GetParam().path) object = ChildOf(object.Get(), position);
+  ASSERT_NE(object, nullptr);
+
+  EXPECT_EQ(RoleOf(object.Get()), GetParam().role);
+  EXPECT_EQ(NameOf(object.Get()), GetParam().accessibleName);
+  EXPECT_EQ(StateOf(object.Get()), GetParam().state);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  ASSERT_HRESULT_SUCCEEDED(object->accLocation(&left, &top, &width, &height, kSelf));
+  const POINT corner = OnScreen(GetParam().bounds.left, GetParam().bounds.top);
+  EXPECT_EQ(left, corner.x);
+  EXPECT_EQ(top, corner.y);
+  EXPECT_EQ(width, GetParam().bounds.Width());
+  EXPECT_EQ(height, GetParam().bounds.Height());
+  // Its window is found through its parents, as a screen reader finds it.
+  HWND window = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(WindowFromAccessibleObject(object.Get(), &window));
+  EXPECT_EQ(window, Handle());
+  // Its parent knows it as the child at its position.
+  ComPtr<IDispatch> parent;
+  ASSERT_HRESULT_SUCCEEDED(object->get_accParent(&parent));
+  EXPECT_EQ(NameOf(ChildOf(AsAccessible(parent.Get()).Get(), GetParam().path.back()).Get()),
+            GetParam().accessibleName);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AccessibleControls, testing::ValuesIn(kControls),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Accessibility, HitTestingFindsTheDeepestControlUnderAScreenPoint) {
+  VARIANT found;
+  const POINT onButton = OnScreen(177, 112);
+  ASSERT_EQ(client_->accHitTest(onButton.x, onButton.y, &found), S_OK);
+  EXPECT_EQ(NameOf(AsAccessible(found).Get()), L"Следующий");
+
+  const POINT onPageArea = OnScreen(150, 50);
+  ASSERT_EQ(client_->accHitTest(onPageArea.x, onPageArea.y, &found), S_OK);
+  EXPECT_EQ(RoleOf(AsAccessible(found).Get()), ROLE_SYSTEM_PAGETABLIST);
+
+  const POINT outside = OnScreen(310, 50);
+  EXPECT_EQ(client_->accHitTest(outside.x, outside.y, &found), S_FALSE);
+  EXPECT_EQ(found.vt, VT_EMPTY);
+}
+
+TEST_F(Accessibility, TheFocusedControlIsFoundAndNeighboursAreReachable) {
+  VARIANT focused;
+  ASSERT_EQ(client_->get_accFocus(&focused), S_OK);
+  ComPtr<IAccessible> checkBox = AsAccessible(focused);
+  EXPECT_EQ(NameOf(checkBox.Get()), L"Правильный ответ");
+
+  VARIANT next;
+  ASSERT_EQ(checkBox->accNavigate(NAVDIR_NEXT, kSelf, &next), S_OK);
+  EXPECT_EQ(NameOf(AsAccessible(next).Get()), L"Следующий");
+  VARIANT previous;
+  EXPECT_EQ(checkBox->accNavigate(NAVDIR_PREVIOUS, kSelf, &previous), S_FALSE);
+  VARIANT first;
+  ASSERT_EQ(client_->accNavigate(NAVDIR_FIRSTCHILD, kSelf, &first), S_OK);
+  EXPECT_EQ(RoleOf(AsAccessible(first).Get()), ROLE_SYSTEM_PAGETABLIST);
+  VARIANT last;
+  ASSERT_EQ(client_->accNavigate(NAVDIR_LASTCHILD, kSelf, &last), S_OK);
+  EXPECT_EQ(RoleOf(AsAccessible(last).Get()), ROLE_SYSTEM_PANE);
+}
+
+TEST_F(Accessibility, AScreenReaderCanMoveTheKeyboardFocus) {
+  ComPtr<IAccessible> button = ChildOf(ChildOf(client_.Get(), 2).Get(), 2);
+  ASSERT_HRESULT_SUCCEEDED(button->accSelect(SELFLAG_TAKEFOCUS, kSelf));
+  EXPECT_EQ(Button().focusRequests, 1);
+  EXPECT_EQ(CheckBox().focusRequests, 0);
+}
+
+struct EventCase {
+  const char* name;
+  AccessibleChange change;
+  DWORD winEvent;
+};
+
+const EventCase kEvents[] = {
+    {"Structure", AccessibleChange::Structure, EVENT_OBJECT_REORDER},
+    {"Name", AccessibleChange::Name, EVENT_OBJECT_NAMECHANGE},
+    {"State", AccessibleChange::State, EVENT_OBJECT_STATECHANGE},
+    {"Focus", AccessibleChange::Focus, EVENT_OBJECT_FOCUS},
+};
+
+struct SeenEvent {
+  DWORD event;
+  HWND window;
+  LONG object;
+  LONG child;
+};
+std::vector<SeenEvent> seenEvents;
+
+void CALLBACK NoteEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  seenEvents.push_back({event, window, object, child});
+}
+
+class AccessibilityEvents : public Accessibility, public testing::WithParamInterface<EventCase> {};
+
+TEST_P(AccessibilityEvents, NameTheChangedNodeSoThatAClientCanReachIt) {
+  seenEvents.clear();
+  HWINEVENTHOOK hook = SetWinEventHook(GetParam().winEvent, GetParam().winEvent, nullptr, NoteEvent,
+                                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  window_->NotifyAccessibility(CheckBox(), GetParam().change);
+  const double deadline = TestPlatform().Now() + 5;
+  TestPlatform().ProcessMessagesUntil([&] { return !seenEvents.empty() || TestPlatform().Now() > deadline; });
+  UnhookWinEvent(hook);
+
+  ASSERT_EQ(seenEvents.size(), 1u);
+  EXPECT_EQ(seenEvents[0].event, GetParam().winEvent);
+  EXPECT_EQ(seenEvents[0].window, Handle());
+  ComPtr<IAccessible> source;
+  VARIANT child;
+  VariantInit(&child);
+  ASSERT_HRESULT_SUCCEEDED(
+      AccessibleObjectFromEvent(Handle(), seenEvents[0].object, seenEvents[0].child, &source, &child));
+  BSTR name = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(source->get_accName(child, &name));
+  EXPECT_EQ(std::wstring(name, SysStringLen(name)), L"Правильный ответ");
+  SysFreeString(name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, AccessibilityEvents, testing::ValuesIn(kEvents),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Accessibility, AControlThatHasLeftTheTreeNoLongerAnswers) {
+  ComPtr<IAccessible> button = ChildOf(ChildOf(client_.Get(), 2).Get(), 2);
+  ASSERT_EQ(NameOf(button.Get()), L"Следующий");
+  root_.children[1]->children.pop_back();
+
+  BSTR name = nullptr;
+  EXPECT_TRUE(FAILED(button->get_accName(kSelf, &name)));
+  EXPECT_EQ(name, nullptr);
+  LONG count = 0;
+  EXPECT_TRUE(FAILED(button->get_accChildCount(&count)));
+  EXPECT_EQ(ChildOf(ChildOf(client_.Get(), 2).Get(), 2), nullptr);
+}
+
+TEST_F(Accessibility, ObjectsOutlivingTheirWindowSayTheyAreDisconnected) {
+  ComPtr<IAccessible> checkBox = ChildOf(ChildOf(client_.Get(), 2).Get(), 1);
+  window_.reset();
+  LONG count = 0;
+  EXPECT_EQ(checkBox->get_accChildCount(&count), RPC_E_DISCONNECTED);
+  EXPECT_EQ(client_->get_accChildCount(&count), RPC_E_DISCONNECTED);
+}
+
+TEST(AccessibilityWithoutATree, WindowsAnswersForTheClientArea) {
+  RecordingEvents events;
+  auto window = TestPlatform().CreateWindow(events);
+  ComPtr<IAccessible> client;
+  ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(AsWin32(*window).Handle(), OBJID_CLIENT, IID_PPV_ARGS(&client)));
+  EXPECT_EQ(RoleOf(client.Get()), ROLE_SYSTEM_CLIENT);
+  LONG count = -1;
+  ASSERT_HRESULT_SUCCEEDED(client->get_accChildCount(&count));
+  EXPECT_EQ(count, 0);
+}
+
+}  // namespace
+}  // namespace lumivor::win32_tests

@@ -1,0 +1,247 @@
+#include "toolkit/platform/win32/win32_window.h"
+
+#include <stdexcept>
+
+#include "toolkit/platform/win32/dpi_awareness.h"
+#include "toolkit/platform/win32/handler_errors.h"
+#include "toolkit/platform/win32/mouse_input.h"
+#include "toolkit/platform/win32/renderer_factory.h"
+#include "toolkit/platform/win32/text_encoding.h"
+#include "toolkit/platform/win32/window_class.h"
+
+namespace toolkit::platform::win32 {
+
+namespace {
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW;
+}  // namespace
+
+Win32Window::Win32Window(WindowEvents& events) : events_(events) {
+  // CW_USEDEFAULT for the place and the size: Windows' default placement for a new window.
+  CreateWindowExW(kExtendedStyle, TopLevelWindowClass(&Procedure), L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  try {
+    // A handler of a message sent during creation may have failed.
+    RethrowKeptHandlerError();
+    if (!window_) throw std::runtime_error("the window cannot be created");
+    accessibility_ = std::make_unique<AccessibilityBridge>(window_, events_);
+  } catch (...) {
+    // No destructor runs for an object never made: the window must not outlive it.
+    if (window_) {
+      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+      DestroyWindow(window_);
+    }
+    throw;
+  }
+}
+
+Win32Window::~Win32Window() {
+  // Nothing more reaches the toolkit, which may be tearing down already.
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  accessibility_.reset();
+  renderer_.reset();
+  DestroyWindow(window_);
+}
+
+void Win32Window::SetCaption(std::string_view caption) {
+  SetWindowTextW(window_, Utf16FromUtf8(caption).c_str());
+}
+
+void Win32Window::SetClientSize(int width, int height) {
+  const SIZE outer = WindowSizeForClient(window_, width, height);
+  // The window keeps its place.
+  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RethrowKeptHandlerError();
+}
+
+int Win32Window::ClientWidth() const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  return client.right;
+}
+
+int Win32Window::ClientHeight() const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  return client.bottom;
+}
+
+void Win32Window::Show() {
+  ShowWindow(window_, SW_SHOWNORMAL);
+  SetForegroundWindow(window_);
+  RethrowKeptHandlerError();
+}
+
+bool Win32Window::IsVisible() const { return IsWindowVisible(window_) != FALSE; }
+
+void Win32Window::Invalidate() { InvalidateRect(window_, nullptr, FALSE); }
+
+void Win32Window::Update() {
+  UpdateWindow(window_);
+  RethrowKeptHandlerError();
+}
+
+void Win32Window::SetPointerCapture(bool captured) {
+  if (captured) {
+    SetCapture(window_);
+  } else if (GetCapture() == window_) {
+    ReleaseCapture();
+  }
+}
+
+void Win32Window::NotifyAccessibility(AccessibleNode& node, AccessibleChange change) {
+  accessibility_->Notify(node, change);
+}
+
+std::optional<RendererKind> Win32Window::RendererInUse() const {
+  if (!renderer_) return std::nullopt;
+  return renderer_->Kind();
+}
+
+LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  LRESULT result = 0;
+  RunKeepingErrors([&] { result = self->HandleMessage(message, wParam, lParam); });
+  return result;
+}
+
+LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      // The renderer paints every pixel; erasing first would only flicker.
+      return 1;
+    case WM_SIZE:
+      Resize(wParam, lParam);
+      return 0;
+    case WM_DPICHANGED:
+      KeepClientSizeAtNewDpi(wParam, lParam);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+      MouseButton(message, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(lParam);
+      return 0;
+    case WM_MOUSELEAVE:
+      watchingForLeave_ = false;
+      events_.PointerLeft();
+      return 0;
+    case WM_POINTERDOWN:
+    case WM_POINTERUPDATE:
+    case WM_POINTERUP:
+    case WM_POINTERCAPTURECHANGED:
+      if (Touch(message, wParam)) return 0;
+      break;
+    case WM_KEYDOWN:
+      KeyDown(wParam);
+      return 0;
+    case WM_SYSKEYDOWN:
+      // Windows still sees it: Alt+F4, Alt+Space and F10 keep working.
+      KeyDown(wParam);
+      break;
+    case WM_CHAR:
+      Character(wParam);
+      return 0;
+    case WM_ACTIVATE:
+      events_.ActiveChanged(LOWORD(wParam) != WA_INACTIVE);
+      // Windows gives the window the keyboard focus.
+      break;
+    case WM_CLOSE:
+      // The toolkit decides; Windows would destroy the window at once.
+      events_.CloseRequested();
+      return 0;
+    case WM_GETOBJECT:
+      if (accessibility_) {
+        if (const std::optional<LRESULT> answer = accessibility_->AnswerGetObject(wParam, lParam)) return *answer;
+      }
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Win32Window::Paint() {
+  try {
+    if (!renderer_) renderer_ = CreateWindowRenderer(window_);
+  } catch (...) {
+    // Left invalid, the window would be sent WM_PAINT again at once, for ever.
+    ValidateRect(window_, nullptr);
+    throw;
+  }
+  renderer_->Paint([this](Canvas& canvas) { events_.Paint(canvas); });
+}
+
+void Win32Window::Resize(WPARAM kind, LPARAM size) {
+  // A minimised window has no client area to lay out; restoring it reports its size again.
+  if (kind == SIZE_MINIMIZED) return;
+  const int width = LOWORD(size);
+  const int height = HIWORD(size);
+  if (renderer_) renderer_->Resize(width, height);
+  events_.Resized(width, height);
+}
+
+void Win32Window::KeepClientSizeAtNewDpi(WPARAM dpi, LPARAM suggestedFrame) {
+  // Layout units are physical pixels at every scale: the client area keeps its size in
+  // pixels, only the frame follows the new scale. The place is the one Windows suggests.
+  const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedFrame);
+  const SIZE outer = WindowSizeForClientAtDpi(window_, ClientWidth(), ClientHeight(), HIWORD(dpi));
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::MouseButton(UINT message, LPARAM position) {
+  if (IsMouseMessageFromTouch()) return;
+  const MouseButtonMessage button = *ClassifyMouseButtonMessage(message);
+  const PointF where = MousePosition(position);
+  switch (button.action) {
+    case ButtonAction::Press: events_.PointerPressed(button.button, where); break;
+    case ButtonAction::DoubleClick: events_.PointerDoubleClicked(button.button, where); break;
+    case ButtonAction::Release: events_.PointerReleased(button.button, where); break;
+  }
+}
+
+void Win32Window::MouseMove(LPARAM position) {
+  if (IsMouseMessageFromTouch()) return;
+  if (!watchingForLeave_) {
+    TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, 0};
+    watchingForLeave_ = TrackMouseEvent(&leave) != FALSE;
+  }
+  events_.PointerMoved(MousePosition(position));
+}
+
+bool Win32Window::Touch(UINT message, WPARAM pointer) {
+  const std::optional<TouchContact> contact = touch_.FromPointerMessage(window_, message, pointer);
+  if (!contact) return false;
+  events_.Touch(contact->phase, contact->id, contact->position);
+  return true;
+}
+
+void Win32Window::KeyDown(WPARAM virtualKey) { events_.KeyDown(KeyFromVirtualKey(virtualKey), CurrentModifiers()); }
+
+void Win32Window::Character(WPARAM unit) {
+  if (const std::optional<char32_t> character = typed_.Add(static_cast<wchar_t>(unit))) {
+    events_.CharTyped(*character, CurrentModifiers());
+  }
+}
+
+}  // namespace toolkit::platform::win32

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "toolkit/platform/win32/windows_api.h"
+#include "toolkit/platform/win32/accessibility_bridge.h"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "toolkit/platform/win32/keyboard_input.h"
+#include "toolkit/platform/win32/touch_input.h"
+#include "toolkit/platform/win32/window_renderer.h"
+
+namespace toolkit::platform::win32 {
+
+// A top-level window: resizable frame with system menu, minimise, maximise and close, made
+// hidden at Windows' default place. Its messages become the toolkit's WindowEvents; its client
+// area is drawn by the renderer chosen when it is first painted, and its accessibility tree
+// is mirrored to screen readers.
+class Win32Window : public Window {
+ public:
+  explicit Win32Window(WindowEvents& events);
+  ~Win32Window() override;
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
+
+  void SetCaption(std::string_view caption) override;
+  void SetClientSize(int width, int height) override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void Show() override;
+  bool IsVisible() const override;
+  void Invalidate() override;
+  void Update() override;
+  void SetPointerCapture(bool captured) override;
+  void NotifyAccessibility(AccessibleNode& node, AccessibleChange change) override;
+
+  HWND Handle() const { return window_; }
+  // The renderer the client area is drawn with, once it has been painted.
+  std::optional<RendererKind> RendererInUse() const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Paint();
+  void Resize(WPARAM kind, LPARAM size);
+  void KeepClientSizeAtNewDpi(WPARAM dpi, LPARAM suggestedFrame);
+  void MouseButton(UINT message, LPARAM position);
+  void MouseMove(LPARAM position);
+  bool Touch(UINT message, WPARAM pointer);
+  void KeyDown(WPARAM virtualKey);
+  void Character(WPARAM unit);
+
+  WindowEvents& events_;
+  HWND window_ = nullptr;
+  std::unique_ptr<WindowRenderer> renderer_;
+  std::unique_ptr<AccessibilityBridge> accessibility_;
+  TypedCharacters typed_;
+  TouchInput touch_;
+  bool watchingForLeave_ = false;
+};
+
+}  // namespace toolkit::platform::win32
