@@ -2,17 +2,22 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-sanitize
+WINDOWS_DIR ?= build-windows
 BENCH_FLAGS ?=
+# `make test` also builds the Windows program and runs its tests under Wine;
+# WINDOWS=no leaves Windows out.
+WINDOWS ?= yes
+CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF)
 
-.PHONY: deps configure build run test check test-sanitize bench storm clean
+.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows
 
 deps:
 	@./scripts/install-deps.sh
 
-# Configures again whenever CMAKE_FLAGS differ from those the build directory was made with.
+# Configures again whenever the flags differ from those the build directory was made with.
 configure: deps
-	@if [ ! -f $(BUILD_DIR)/build.ninja ] || [ "$$(cat $(BUILD_DIR)/.cmake-flags 2>/dev/null)" != "$(CMAKE_FLAGS)" ]; then \
-	  cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) && echo "$(CMAKE_FLAGS)" > $(BUILD_DIR)/.cmake-flags; \
+	@if [ ! -f $(BUILD_DIR)/build.ninja ] || [ "$$(cat $(BUILD_DIR)/.cmake-flags 2>/dev/null)" != "$(CONFIGURE_FLAGS)" ]; then \
+	  cmake -S . -B $(BUILD_DIR) -G Ninja $(CONFIGURE_FLAGS) && echo "$(CONFIGURE_FLAGS)" > $(BUILD_DIR)/.cmake-flags; \
 	fi
 
 build: configure
@@ -21,8 +26,26 @@ build: configure
 run: build
 	./$(BUILD_DIR)/lumivor
 
-# Every test: behaviour tests, the real program in an X server, packaging.
-test: build
+# The Windows program, cross-built with mingw-w64 into $(WINDOWS_DIR), with its
+# zip and installer. The native build supplies the generators that draw the
+# pictures and the icon.
+windows: build
+	@./scripts/install-deps.sh windows
+	cmake --build $(BUILD_DIR) --target lumivor_host_tools
+	@if [ ! -f $(WINDOWS_DIR)/build.ninja ]; then \
+	  cmake -S . -B $(WINDOWS_DIR) -G Ninja \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DLUMIVOR_HOST_TOOLS=$(abspath $(BUILD_DIR))/host-tools.cmake; \
+	fi
+	cmake --build $(WINDOWS_DIR)
+
+# The Windows build's own tests under Wine: the behaviour tests and the backend's.
+test-windows: windows
+	cd $(WINDOWS_DIR) && ctest --output-on-failure
+
+# Every test: behaviour tests, the real program in an X server, packaging, and
+# with WINDOWS=yes the same for the Windows program under Wine.
+test: build $(if $(filter yes,$(WINDOWS)),test-windows)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 # The fast tests only: no X server, no packaging.
@@ -35,11 +58,15 @@ test-sanitize:
 	ASAN_OPTIONS=detect_leaks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	$(MAKE) test BUILD_DIR=$(SANITIZE_DIR) CMAKE_FLAGS="$(CMAKE_FLAGS) -DLUMIVOR_SANITIZE=ON"
+	$(MAKE) test WINDOWS=no BUILD_DIR=$(SANITIZE_DIR) CMAKE_FLAGS="$(CMAKE_FLAGS) -DLUMIVOR_SANITIZE=ON"
 
 # One table of every benchmark program's results.
 bench: build
 	python3 bench/run-benchmarks.py $(BUILD_DIR) $(BENCH_FLAGS)
+
+# Start-up time of the Windows program under Wine beside a bare Win32 window.
+bench-windows: windows
+	bash bench/windows/start_time.sh 10 $(WINDOWS_DIR)/bench/windows/bare_window.exe $(WINDOWS_DIR)/lumivor.exe
 
 # A long input storm on the real program in an X server: LUMIVOR_STORM_EVENTS
 # events (20000 unless set) from the generator seeded with LUMIVOR_STORM_SEED
@@ -52,4 +79,4 @@ storm: build
 	  bash $(CURDIR)/tests/e2e/run-in-x.sh ./e2e_tests --gtest_filter='InputStorm*'
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)

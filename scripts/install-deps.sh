@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Lumivor.
+#   install-deps.sh            the Linux build
+#   install-deps.sh windows    also the Windows build: mingw-w64, Wine, NSIS, zip
 # Quick when everything is present; uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libx11-dev xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
   zlib1g-dev fonts-open-sans
   dpkg-dev file desktop-file-utils python3
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+    wine wine64 nsis zip unzip icoutils
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 #include "program_window.h"
 
-#include <QByteArray>
+#include "screen_capture.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <sstream>
@@ -30,10 +32,28 @@ std::string programPath() {
   return path;
 }
 
+// The command that starts the program: the program itself, or with
+// LUMIVOR_LAUNCHER set (to `wine` for the Windows build) the launcher with
+// the program as its argument.
+std::vector<std::string> programCommand() {
+  const char* launcher = std::getenv("LUMIVOR_LAUNCHER");
+  if (launcher == nullptr || *launcher == '\0') return {programPath()};
+  return {launcher, programPath()};
+}
+
 ChildProcess startProgram(EnvironmentOverrides environment) {
   x_input::movePointer({0, 0});
   environment.insert(environment.begin(), "QT_QPA_PLATFORM=xcb");
-  return ChildProcess({programPath()}, environment);
+  return ChildProcess(programCommand(), environment);
+}
+
+// How long the screen must stay the same before what it shows counts as
+// settled: LUMIVOR_SETTLE_MS, or one poll. A program whose frames reach the
+// screen late or in bursts, as under Wine, needs longer.
+std::chrono::milliseconds settleTime() {
+  const char* text = std::getenv("LUMIVOR_SETTLE_MS");
+  if (text == nullptr || *text == '\0') return kCapturePollInterval;
+  return std::chrono::milliseconds(std::stoi(text));
 }
 
 int numberAfter(const std::string& text, const std::string& label) {
@@ -130,11 +150,7 @@ QRect ProgramWindow::clientOnScreen() const { return geometryOf(windowId_); }
 
 QRect ProgramWindow::frameOnScreen() const { return geometryOf(parentOf(windowId_)); }
 
-QImage ProgramWindow::capture() const {
-  const auto png = runChecked({"import", "-silent", "-window", windowId_, "png:-"});
-  return QImage::fromData(QByteArray(png.data(), static_cast<qsizetype>(png.size())), "PNG")
-      .convertToFormat(QImage::Format_RGB32);
-}
+QImage ProgramWindow::capture() const { return captureScreen(clientOnScreen()); }
 
 QImage ProgramWindow::captureWhen(const std::function<bool(const QImage&)>& check,
                                   std::chrono::milliseconds timeout,
@@ -151,15 +167,21 @@ QImage ProgramWindow::captureWhen(const std::function<bool(const QImage&)>& chec
 QImage ProgramWindow::captureSettled(const std::function<bool(const QImage&)>& check,
                                      std::chrono::milliseconds timeout,
                                      std::chrono::milliseconds interval) const {
+  const auto stillFor = std::max(interval, settleTime());
   QImage previous = capture();
+  auto lastChange = std::chrono::steady_clock::now();
   std::this_thread::sleep_for(interval);
   return captureWhen(
       [&](const QImage& image) {
-        const bool settled = image == previous && !isBlank(image) && (!check || check(image));
-        previous = image;
-        return settled;
+        const auto now = std::chrono::steady_clock::now();
+        if (image != previous) {
+          previous = image;
+          lastChange = now;
+          return false;
+        }
+        return now - lastChange >= stillFor && !isBlank(image) && (!check || check(image));
       },
-      timeout, interval);
+      timeout + stillFor, interval);
 }
 
 std::vector<QImage> ProgramWindow::captureFor(std::chrono::milliseconds duration) const {

@@ -33,14 +33,16 @@ public:
   QRect clientOnScreen() const;
   QRect frameOnScreen() const;
 
+  // What the screen shows of the client area.
   QImage capture() const;
   // Captures until `check` holds for a capture or the timeout passes; returns
   // the last capture either way, for the caller to assert on.
   QImage captureWhen(const std::function<bool(const QImage&)>& check,
                      std::chrono::milliseconds timeout = 5s,
                      std::chrono::milliseconds interval = kCapturePollInterval) const;
-  // Captures until two captures in a row, `interval` apart, are equal, not
-  // blank, and pass `check` if one is given.
+  // Captures every `interval` until the screen has stayed the same for the
+  // settle time (LUMIVOR_SETTLE_MS, at least `interval`) and the capture is
+  // not blank and passes `check` if one is given.
   QImage captureSettled(const std::function<bool(const QImage&)>& check = {},
                         std::chrono::milliseconds timeout = 5s,
                         std::chrono::milliseconds interval = kCapturePollInterval) const;

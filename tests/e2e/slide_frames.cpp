@@ -33,11 +33,22 @@ bool showsSeamAt(const QImage& frame, const QImage& left, const QImage& right, i
   return true;
 }
 
+bool sameInBands(const QImage& frame, const QImage& page) {
+  for (const QRect& band : kComparedBands)
+    for (int y = band.top(); y <= band.bottom(); ++y)
+      for (int x = band.left(); x <= band.right(); ++x)
+        if (colourAt(frame, {x, y}) != colourAt(page, {x, y})) return false;
+  return true;
+}
+
 }  // namespace
 
 std::optional<int> seamBetween(const QImage& frame, const QImage& left, const QImage& right) {
   for (const QImage* image : {&frame, &left, &right})
     if (image->size() != layout::kClientSize) return std::nullopt;
+  // A page at rest is no slide, though where its bands are all of one colour
+  // (the end page's) it passes for one that has moved by a pixel.
+  if (sameInBands(frame, left) || sameInBands(frame, right)) return std::nullopt;
   for (int seam = 1; seam < kWidth; ++seam)
     if (showsSeamAt(frame, left, right, seam)) return seam;
   return std::nullopt;

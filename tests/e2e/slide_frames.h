@@ -12,6 +12,7 @@ namespace e2e {
 // (`right`, shifted so that it starts there). Compared are the rows of the
 // picture area below the end page's panel and the rows of the answer area
 // above the page dots, which stay put; the tab control's border stays put too.
+// A frame the same as either page at rest in those rows shows no seam.
 std::optional<int> seamBetween(const QImage& frame, const QImage& left, const QImage& right);
 
 // The first of `frames` that shows such a seam, with the seam's x.
