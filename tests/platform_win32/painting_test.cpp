@@ -191,6 +191,20 @@ TEST(PaintRequests, UpdatePaintsWhatIsInvalidBeforeItReturnsAndNothingWhenAllIsV
   EXPECT_EQ(events.paints, paints + 1);
 }
 
+TEST(PaintRequests, AWindowChangedWhileHiddenIsPaintedOnceWhenShown) {
+  RecordingEvents events;
+  auto window = TestPlatform().CreateWindow(events);
+  for (int change = 0; change < 100; ++change) window->Invalidate();
+  TestPlatform().ProcessPendingMessages();
+  EXPECT_EQ(events.paints, 0);
+
+  window->Show();
+  window->Update();
+  EXPECT_EQ(events.paints, 1);
+  window->Update();
+  EXPECT_EQ(events.paints, 1);
+}
+
 TEST(PaintRequests, InvalidateIsAnsweredFromTheMessageLoop) {
   RecordingEvents events;
   auto window = TestPlatform().CreateWindow(events);

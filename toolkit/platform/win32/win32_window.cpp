@@ -72,9 +72,14 @@ void Win32Window::Show() {
   RethrowKeptHandlerError();
 }
 
-bool Win32Window::IsVisible() const { return IsWindowVisible(window_) != FALSE; }
+bool Win32Window::IsVisible() const { return visible_; }
 
-void Win32Window::Invalidate() { InvalidateRect(window_, nullptr, FALSE); }
+void Win32Window::Invalidate() {
+  // Loading a form changes every control of a hidden window, thousands of times over; showing
+  // the window invalidates all of it anyway. Under Wine each InvalidateRect is a call to its
+  // server, and together they held back the first frame by half a second.
+  if (visible_) InvalidateRect(window_, nullptr, FALSE);
+}
 
 void Win32Window::Update() {
   UpdateWindow(window_);
@@ -90,7 +95,9 @@ void Win32Window::SetPointerCapture(bool captured) {
 }
 
 void Win32Window::NotifyAccessibility(AccessibleNode& node, AccessibleChange change) {
-  accessibility_->Notify(node, change);
+  // No screen reader follows a hidden window, and showing it announces it whole; loading a
+  // form changes thousands of nodes while the window is hidden.
+  if (visible_) accessibility_->Notify(node, change);
 }
 
 std::optional<RendererKind> Win32Window::RendererInUse() const {
@@ -119,6 +126,14 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       // The renderer paints every pixel; erasing first would only flicker.
       return 1;
+    case WM_WINDOWPOSCHANGED: {
+      // Noted here rather than asked of Windows at each change: under Wine every question
+      // about a window is a call to its server.
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+      if (flags & SWP_SHOWWINDOW) visible_ = true;
+      if (flags & SWP_HIDEWINDOW) visible_ = false;
+      break;  // Windows goes on to send WM_SIZE and WM_MOVE.
+    }
     case WM_SIZE:
       Resize(wParam, lParam);
       return 0;

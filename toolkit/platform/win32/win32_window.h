@@ -59,6 +59,7 @@ class Win32Window : public Window {
   TypedCharacters typed_;
   TouchInput touch_;
   bool watchingForLeave_ = false;
+  bool visible_ = false;
 };
 
 }  // namespace toolkit::platform::win32
