@@ -1,10 +1,11 @@
 #include "deck/pictures/tools/png_encoder.h"
 
-#include <zlib.h>
-
+#include <array>
 #include <cstddef>
-#include <stdexcept>
+#include <span>
 #include <string_view>
+
+#include "deck/pictures/tools/deflate.h"
 
 namespace deck {
 namespace {
@@ -17,26 +18,28 @@ void AppendBigEndian(Bytes& out, std::uint32_t value) {
   }
 }
 
+std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
+  static const std::array<std::uint32_t, 256> table = [] {
+    std::array<std::uint32_t, 256> entries{};
+    for (std::uint32_t byte = 0; byte < entries.size(); ++byte) {
+      std::uint32_t value = byte;
+      for (int bit = 0; bit < 8; ++bit) value = (value & 1) ? 0xEDB88320u ^ (value >> 1) : value >> 1;
+      entries[byte] = value;
+    }
+    return entries;
+  }();
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (const std::uint8_t byte : bytes) crc = table[(crc ^ byte) & 0xFF] ^ (crc >> 8);
+  return crc ^ 0xFFFFFFFFu;
+}
+
 void AppendChunk(Bytes& png, std::string_view type, const Bytes& data) {
   AppendBigEndian(png, static_cast<std::uint32_t>(data.size()));
   const std::size_t typeStart = png.size();
   png.insert(png.end(), type.begin(), type.end());
   png.insert(png.end(), data.begin(), data.end());
   // The CRC covers the chunk type and data, not the length.
-  const uLong crc = crc32(crc32(0L, Z_NULL, 0), png.data() + typeStart,
-                          static_cast<uInt>(png.size() - typeStart));
-  AppendBigEndian(png, static_cast<std::uint32_t>(crc));
-}
-
-Bytes Deflate(const Bytes& raw) {
-  uLongf size = compressBound(static_cast<uLong>(raw.size()));
-  Bytes stream(size);
-  if (compress2(stream.data(), &size, raw.data(), static_cast<uLong>(raw.size()),
-                Z_BEST_COMPRESSION) != Z_OK) {
-    throw std::runtime_error("zlib could not deflate a picture");
-  }
-  stream.resize(size);
-  return stream;
+  AppendBigEndian(png, Crc32(std::span(png).subspan(typeStart)));
 }
 
 }  // namespace
@@ -65,7 +68,7 @@ std::vector<std::uint8_t> EncodePng(const RgbaImage& image) {
 
   Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   AppendChunk(png, "IHDR", header);
-  AppendChunk(png, "IDAT", Deflate(scanlines));
+  AppendChunk(png, "IDAT", ZlibCompress(scanlines));
   AppendChunk(png, "IEND", {});
   return png;
 }
