@@ -1,26 +1,30 @@
 #!/usr/bin/env bash
 # Wine for the Windows build of Lumivor: a Wine prefix of its own, made once,
-# and the two Windows settings that the program's looks depend on.
+# and the Windows settings that the program's drawing depends on.
 #
-#   wine-prefix.sh [--prefix DIR] [--windows-version win7|win8|win10] [--dpi N] [COMMAND...]
+#   wine-prefix.sh [--prefix DIR] [--windows-version win7|win8|win10] [--dpi N]
+#                  [--themes on|off] [COMMAND...]
 #
 # DIR defaults to $WINEPREFIX. Makes the prefix unless it exists, then sets the
-# Windows version that Wine reports to programs and the display's dots per
-# inch (96 is 100 %, 144 is 150 %), each only if given. With a COMMAND (such
-# as `wine build-windows/lumivor.exe`), runs it with the prefix's environment,
-# keeping one Wine server up for the whole of it so that every start of a
-# Windows program finds Wine's own services running, and ends all of Wine's
-# processes afterwards; exits with the command's exit code.
+# Windows version that Wine reports to programs, the display's dots per inch
+# (96 is 100 %, 144 is 150 %) and whether visual themes are on (the program
+# draws with Direct2D under a theme, with GDI+ without), each only if given.
+# With a COMMAND (such as `wine build-windows/lumivor.exe`), runs it with the
+# prefix's environment, keeping one Wine server up for the whole of it so that
+# every start of a Windows program finds Wine's own services running, and ends
+# all of Wine's processes afterwards; exits with the command's exit code.
 set -euo pipefail
 
 prefix=${WINEPREFIX:-}
 version=
 dpi=
+themes=
 while [ $# -gt 0 ]; do
   case $1 in
     --prefix) prefix=$2; shift 2 ;;
     --windows-version) version=$2; shift 2 ;;
     --dpi) dpi=$2; shift 2 ;;
+    --themes) themes=$2; shift 2 ;;
     --) shift; break ;;
     -*) echo "wine-prefix.sh: unknown option $1" >&2; exit 2 ;;
     *) break ;;
@@ -33,6 +37,10 @@ fi
 case $version in
   '' | win7 | win8 | win10) ;;
   *) echo "wine-prefix.sh: unknown Windows version $version" >&2; exit 2 ;;
+esac
+case $themes in
+  '' | on | off) ;;
+  *) echo "wine-prefix.sh: --themes takes on or off, not $themes" >&2; exit 2 ;;
 esac
 
 mkdir -p "$prefix"
@@ -52,16 +60,18 @@ make_prefix() {
   wineserver -w
 }
 
-# Both settings in one .reg file: each run of a Windows program (here
+# All settings in one .reg file: each run of a Windows program (here
 # reg.exe) costs a second or two.
 apply_settings() {
-  [ -n "$version$dpi" ] || return 0
+  [ -n "$version$dpi$themes" ] || return 0
   local settings
   settings=$(mktemp --suffix=.reg)
   {
     printf 'REGEDIT4\n\n'
     [ -z "$version" ] || printf '[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n\n' "$version"
     [ -z "$dpi" ] || printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n\n' "$dpi"
+    [ -z "$themes" ] || printf '[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager]\n"ThemeActive"="%s"\n\n' \
+      "$([ "$themes" = on ] && echo 1 || echo 0)"
   } >"$settings"
   local status=0
   wine reg import "$settings" >/dev/null 2>&1 || status=$?

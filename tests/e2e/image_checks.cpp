@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace e2e {
 namespace {
 
@@ -16,6 +18,33 @@ std::string describe(QRect rect) {
       .arg(rect.right() + 1)
       .arg(rect.bottom() + 1)
       .toStdString();
+}
+
+::testing::AssertionResult isSameSize(const QImage& actual, const QImage& expected) {
+  if (actual.size() == expected.size()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the capture is " << actual.width() << "x"
+                                       << actual.height() << ", not " << expected.width() << "x"
+                                       << expected.height();
+}
+
+// Whether each channel of `colour` lies, give or take `tolerance`, between the least and the
+// most of that channel in the 3x3 pixels of `image` around `at`.
+bool liesAmongNeighbours(const QImage& image, QPoint at, QRgb colour, int tolerance) {
+  for (const int shift : {16, 8, 0}) {
+    int least = 255;
+    int most = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) {
+        const QPoint near = at + QPoint(dx, dy);
+        if (!image.rect().contains(near)) continue;
+        const int value = static_cast<int>((colourAt(image, near) >> shift) & 0xFF);
+        least = std::min(least, value);
+        most = std::max(most, value);
+      }
+    const int value = static_cast<int>((colour >> shift) & 0xFF);
+    if (value < least - tolerance || value > most + tolerance) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -50,10 +79,7 @@ QRgb colourAt(const QImage& image, QPoint point) { return image.pixel(point) & 0
 }
 
 ::testing::AssertionResult isIdentical(const QImage& actual, const QImage& expected) {
-  if (actual.size() != expected.size())
-    return ::testing::AssertionFailure() << "the capture is " << actual.width() << "x"
-                                         << actual.height() << ", not " << expected.width()
-                                         << "x" << expected.height();
+  if (auto sameSize = isSameSize(actual, expected); !sameSize) return sameSize;
   int differing = 0;
   QPoint first;
   for (int y = 0; y < actual.height(); ++y)
@@ -64,6 +90,25 @@ QRgb colourAt(const QImage& image, QPoint point) { return image.pixel(point) & 0
          << differing << " pixels differ, the first at (" << first.x() << "," << first.y()
          << "): " << hex(colourAt(actual, first)).toStdString() << " instead of "
          << hex(colourAt(expected, first)).toStdString();
+}
+
+::testing::AssertionResult isAlikeWithinAntiAliasing(const QImage& actual, const QImage& expected,
+                                                     int tolerance) {
+  if (auto sameSize = isSameSize(actual, expected); !sameSize) return sameSize;
+  int differing = 0;
+  QPoint first;
+  for (int y = 0; y < actual.height(); ++y)
+    for (int x = 0; x < actual.width(); ++x) {
+      const QPoint at(x, y);
+      const bool alike = liesAmongNeighbours(expected, at, colourAt(actual, at), tolerance) &&
+                         liesAmongNeighbours(actual, at, colourAt(expected, at), tolerance);
+      if (!alike && differing++ == 0) first = at;
+    }
+  if (differing == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << differing << " pixels differ by more than anti-aliasing, the first at (" << first.x()
+         << "," << first.y() << "): " << hex(colourAt(actual, first)).toStdString()
+         << " instead of " << hex(colourAt(expected, first)).toStdString();
 }
 
 bool isDotHighlighted(const QImage& image, int page) {

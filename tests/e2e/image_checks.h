@@ -19,6 +19,11 @@ QRgb colourAt(const QImage& image, QPoint point);
 
 // Same size and every pixel the same.
 ::testing::AssertionResult isIdentical(const QImage& actual, const QImage& expected);
+// Same size, and each pixel of either lies, channel by channel and give or take `tolerance`,
+// among the shades of the other's pixels around the same place: the two may shade an edge
+// differently, or place it a pixel apart, and differ nowhere else.
+::testing::AssertionResult isAlikeWithinAntiAliasing(const QImage& actual, const QImage& expected,
+                                                     int tolerance);
 
 // Pages whose dot is wholly in the current page's colour.
 std::vector<int> highlightedDots(const QImage& image);

@@ -1,6 +1,6 @@
 // The Windows program under Wine: its look follows the Windows version that
-// the system reports, and display scaling changes neither its size nor a
-// single pixel of what it shows.
+// the system reports, display scaling changes neither its size nor a single
+// pixel of what it shows, and GDI+ draws what Direct2D draws.
 #include "tests/e2e/card_layout.h"
 #include "tests/e2e/image_checks.h"
 #include "tests/e2e/program_window.h"
@@ -8,6 +8,9 @@
 #include "tests/windows/windows_settings.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
 
 namespace e2e {
 namespace {
@@ -27,14 +30,17 @@ struct LookCase {
 };
 void PrintTo(const LookCase& c, std::ostream* out) { *out << c.name; }
 
-class WindowsLook : public ::testing::TestWithParam<LookCase> {};
+std::string rendererOf(VisualThemes themes) { return themes == VisualThemes::On ? "Direct2D" : "GdiPlus"; }
+
+// Each look under both renderers: Direct2D with visual themes on, GDI+ with them off.
+class WindowsLook : public ::testing::TestWithParam<std::tuple<LookCase, VisualThemes>> {};
 
 TEST_P(WindowsLook, PaintsCardOneInTheColoursOfItsWindowsVersion) {
-  const LookCase& look = GetParam();
-  useWindowsSettings(look.version, kDesignedDotsPerInch);
+  const auto& [look, themes] = GetParam();
+  useWindowsSettings(look.version, kDesignedDotsPerInch, themes);
   ProgramWindow window;
   const QImage shot = window.captureSettled();
-  saveCapture(shot, (std::string("look-") + look.name + ".png").c_str());
+  saveCapture(shot, (std::string("look-") + look.name + "-" + rendererOf(themes) + ".png").c_str());
   ASSERT_EQ(shot.size(), kClientSize);
 
   EXPECT_TRUE(isFilledWith(shot, {0, 0, 1, 249}, look.tabBorder)) << "tab control border, left";
@@ -49,11 +55,16 @@ TEST_P(WindowsLook, PaintsCardOneInTheColoursOfItsWindowsVersion) {
 
 INSTANTIATE_TEST_SUITE_P(
     ByReportedVersion, WindowsLook,
-    ::testing::Values(
-        LookCase{"Windows7", "win7", 0x898C95, 0xF4F4F4, 0x979797, 0xBFBFBF, 0x3399FF},
-        LookCase{"Windows8", "win8", 0xACACAC, 0xF0F0F0, 0x979797, 0xC1C1C1, 0x2A96FF},
-        LookCase{"Windows10", "win10", 0xD9D9D9, 0xF0F0F0, 0xCCCCCC, 0xD4D4D4, 0x2A96FF}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(
+        ::testing::Values(
+            LookCase{"Windows7", "win7", 0x898C95, 0xF4F4F4, 0x979797, 0xBFBFBF, 0x3399FF},
+            LookCase{"Windows8", "win8", 0xACACAC, 0xF0F0F0, 0x979797, 0xC1C1C1, 0x2A96FF},
+            LookCase{"Windows10", "win10", 0xD9D9D9, 0xF0F0F0, 0xCCCCCC, 0xD4D4D4, 0x2A96FF}),
+        ::testing::Values(VisualThemes::On, VisualThemes::Off)),
+    [](const auto& info) {
+      return std::string(std::get<LookCase>(info.param).name) + "_" +
+             rendererOf(std::get<VisualThemes>(info.param));
+    });
 
 TEST(WindowsDisplayScaling, At150PercentKeepsTheClientSizeAndEveryPixel) {
   useWindowsSettings("win10", kDesignedDotsPerInch);
@@ -65,6 +76,45 @@ TEST(WindowsDisplayScaling, At150PercentKeepsTheClientSizeAndEveryPixel) {
   const QImage shot = scaled.captureSettled();
   saveCapture(shot, "scaled-150-percent.png");
   EXPECT_TRUE(isIdentical(shot, normal));
+}
+
+// Text is compared by where its ink lies: Wine's GDI+ advances each glyph by whole pixels,
+// so its captions run up to a few pixels longer than DirectWrite's.
+void expectCaptionsAlike(QImage& gdiPlus, QImage& direct2D) {
+  constexpr int kTextRunTolerance = 4;
+  const struct {
+    const char* name;
+    QRect area;
+  } captions[] = {{"check box", {kCheckBoxBox.right() + 2, kCheckBox.top() + 1, 120, 22}},
+                  {"button", kNextButton.adjusted(1, 1, -1, -1)}};
+  for (const auto& [name, caption] : captions) {
+    SCOPED_TRACE(name);
+    const auto drawn = darkPixelBounds(gdiPlus, caption);
+    const auto expected = darkPixelBounds(direct2D, caption);
+    ASSERT_TRUE(drawn && expected) << "a caption missing";
+    EXPECT_NEAR(drawn->top(), expected->top(), 1);
+    EXPECT_NEAR(drawn->bottom(), expected->bottom(), 1);
+    EXPECT_NEAR(drawn->left(), expected->left(), kTextRunTolerance);
+    EXPECT_NEAR(drawn->right(), expected->right(), kTextRunTolerance);
+    for (QImage* image : {&gdiPlus, &direct2D}) {
+      for (int y = caption.top(); y <= caption.bottom(); ++y)
+        for (int x = caption.left(); x <= caption.right(); ++x) image->setPixel(x, y, colour::kBlack);
+    }
+  }
+}
+
+// Without visual themes the program draws with GDI+ instead of Direct2D.
+TEST(WindowsRenderers, GdiPlusDrawsCardOneAsDirect2DDoesWithinAntiAliasing) {
+  useWindowsSettings("win10", kDesignedDotsPerInch, VisualThemes::On);
+  QImage direct2D = ProgramWindow().captureSettled();
+  useWindowsSettings("win10", kDesignedDotsPerInch, VisualThemes::Off);
+  QImage gdiPlus = ProgramWindow().captureSettled();
+  saveCapture(gdiPlus, "card1-gdiplus.png");
+
+  // The two rasterise text differently: identical captures would mean one renderer drew both.
+  EXPECT_FALSE(isIdentical(gdiPlus, direct2D));
+  expectCaptionsAlike(gdiPlus, direct2D);
+  EXPECT_TRUE(isAlikeWithinAntiAliasing(gdiPlus, direct2D, 16)) << "beside the captions";
 }
 
 }  // namespace
