@@ -77,7 +77,7 @@ bool Win32Window::IsVisible() const { return visible_; }
 void Win32Window::Invalidate() {
   // Loading a form changes every control of a hidden window, thousands of times over; showing
   // the window invalidates all of it anyway. Under Wine each InvalidateRect is a call to its
-  // server, and together they held back the first frame by half a second.
+  // server, and together they held back the first frame by a tenth of a second.
   if (visible_) InvalidateRect(window_, nullptr, FALSE);
 }
 
