@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -58,16 +59,35 @@ struct Case {
   Bytes data;
 };
 
+// Noise followed by a copy of its first bytes, `distance` after them.
+Bytes RepeatAfter(std::size_t distance) {
+  Bytes bytes = Random(distance, 3);
+  bytes.insert(bytes.end(), bytes.begin(), bytes.begin() + 300);
+  return bytes;
+}
+
+// A copy of every length a match may have, each between bytes that occur nowhere else.
+Bytes EveryMatchLength() {
+  const Bytes source = Random(300, 4);
+  Bytes bytes = source;
+  for (std::size_t length = 3; length <= 258; ++length) {
+    bytes.insert(bytes.end(), {0xFF, static_cast<std::uint8_t>(length), 0xFE});
+    bytes.insert(bytes.end(), source.begin(), source.begin() + static_cast<std::ptrdiff_t>(length));
+  }
+  return bytes;
+}
+
 TEST(Deflate, EveryStreamInflatesToWhatWentIn) {
-  std::string farRepeat(40000, 'x');
-  for (std::size_t i = 0; i < farRepeat.size(); i += 7) farRepeat[i] = static_cast<char>('a' + i % 26);
   const std::vector<Case> cases = {
       {"empty", {}},
       {"one byte", {42}},
       {"two bytes", {0, 255}},
+      {"three bytes", {1, 2, 3}},
       {"a run longer than one copy can be", Bytes(100000, 0)},
       {"copies that overlap themselves", Text("abcabcabcabcabcabcabcabcabcabcabcabcabcabcabcab")},
-      {"a repeat beyond the window", Text(farRepeat + "the end" + farRepeat)},
+      {"copies of every length", EveryMatchLength()},
+      {"a repeat at the far end of the window", RepeatAfter(32768)},
+      {"a repeat just beyond the window", RepeatAfter(32769)},
       {"noise", Random(70000, 1)},
       {"noise repeated within the window", [] {
          Bytes bytes = Random(20000, 2);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -26,6 +27,16 @@ std::vector<std::uint32_t> Fibonacci(int count) {
   return weights;
 }
 
+std::vector<std::uint32_t> Reversed(std::vector<std::uint32_t> weights) {
+  std::reverse(weights.begin(), weights.end());
+  return weights;
+}
+
+std::vector<std::uint32_t> Shuffled(std::vector<std::uint32_t> weights) {
+  std::shuffle(weights.begin(), weights.end(), std::mt19937(11));
+  return weights;
+}
+
 struct Case {
   const char* name;
   std::vector<std::uint32_t> weights;
@@ -42,6 +53,8 @@ TEST(PrefixCode, IsCompleteFitsTheLimitAndGivesUnusedSymbolsNoCode) {
       {"none used", {0, 0, 0}, 15, {1, 1, 0}},
       {"Fibonacci weights deeper than 15 bits", Fibonacci(25), 15, {}},
       {"Fibonacci weights deeper than 7 bits", Fibonacci(19), 7, {}},
+      {"Fibonacci weights deeper than 7 bits, the commonest first", Reversed(Fibonacci(19)), 7, {}},
+      {"Fibonacci weights deeper than 15 bits, shuffled", Shuffled(Fibonacci(25)), 15, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -63,7 +76,7 @@ TEST(PrefixCode, IsCompleteFitsTheLimitAndGivesUnusedSymbolsNoCode) {
   }
 }
 
-TEST(PrefixCode, RefusesAlphabetsNoCodeOfThatLengthCanHold) {
+TEST(PrefixCode, RefusesAlphabetsTooLargeForTheLimit) {
   EXPECT_THROW(deck::PrefixCodeLengths({7}, 15), std::invalid_argument);
   EXPECT_THROW(deck::PrefixCodeLengths(std::vector<std::uint32_t>(65, 1), 7), std::invalid_argument);
 }
