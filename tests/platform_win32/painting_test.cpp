@@ -7,6 +7,7 @@
 
 #include "tests/platform_win32/painted_window.h"
 #include "tests/platform_win32/test_platform.h"
+#include "toolkit/platform/win32/win32_window.h"
 
 namespace lumivor::win32_tests {
 namespace {
@@ -191,9 +192,12 @@ TEST(PaintRequests, UpdatePaintsWhatIsInvalidBeforeItReturnsAndNothingWhenAllIsV
   EXPECT_EQ(events.paints, paints + 1);
 }
 
-TEST(PaintRequests, AWindowChangedWhileHiddenIsPaintedOnceWhenShown) {
+// Loading a form changes thousands of controls while its window is hidden: showing the window
+// paints it whole, once, and every change after that is painted again.
+TEST(PaintRequests, AWindowChangedWhileHiddenIsPaintedOnceWhenShownAndFollowsChangesAfter) {
   RecordingEvents events;
   auto window = TestPlatform().CreateWindow(events);
+  const HWND handle = dynamic_cast<toolkit::platform::win32::Win32Window&>(*window).Handle();
   for (int change = 0; change < 100; ++change) window->Invalidate();
   TestPlatform().ProcessPendingMessages();
   EXPECT_EQ(events.paints, 0);
@@ -203,6 +207,18 @@ TEST(PaintRequests, AWindowChangedWhileHiddenIsPaintedOnceWhenShown) {
   EXPECT_EQ(events.paints, 1);
   window->Update();
   EXPECT_EQ(events.paints, 1);
+  window->Invalidate();
+  window->Update();
+  EXPECT_EQ(events.paints, 2);
+
+  ShowWindow(handle, SW_HIDE);
+  window->Invalidate();
+  ShowWindow(handle, SW_SHOWNA);
+  window->Update();
+  EXPECT_EQ(events.paints, 3);
+  window->Invalidate();
+  window->Update();
+  EXPECT_EQ(events.paints, 4);
 }
 
 TEST(PaintRequests, InvalidateIsAnsweredFromTheMessageLoop) {

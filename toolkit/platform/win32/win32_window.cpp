@@ -126,9 +126,13 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       // The renderer paints every pixel; erasing first would only flicker.
       return 1;
+    // Visibility is noted here rather than asked of Windows at each change: under Wine every
+    // question about a window is a call to its server. ShowWindow announces the change before
+    // activating the window, whose focus changes would otherwise count as hidden.
+    case WM_SHOWWINDOW:
+      visible_ = wParam != FALSE;
+      break;
     case WM_WINDOWPOSCHANGED: {
-      // Noted here rather than asked of Windows at each change: under Wine every question
-      // about a window is a call to its server.
       const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
       if (flags & SWP_SHOWWINDOW) visible_ = true;
       if (flags & SWP_HIDEWINDOW) visible_ = false;
