@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
+#include <utility>
 #include <unistd.h>
 
 extern char** environ;
@@ -73,6 +74,15 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
 
 ChildProcess::~ChildProcess() { kill(); }
 
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+  if (this != &other) {
+    kill();
+    pid_ = std::exchange(other.pid_, -1);
+    exitCode_ = std::exchange(other.exitCode_, std::nullopt);
+  }
+  return *this;
+}
+
 bool ChildProcess::reap(int options) {
   if (exitCode_) return true;
   int status = 0;
@@ -97,7 +107,8 @@ std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds timeout) 
 bool ChildProcess::hasExited() { return reap(WNOHANG); }
 
 void ChildProcess::kill() {
-  if (reap(WNOHANG)) return;
+  // A process given away has no pid left, and waitpid(-1) would reap any child at all.
+  if (pid_ < 0 || reap(WNOHANG)) return;
   ::kill(pid_, SIGKILL);
   reap(0);
 }

@@ -20,6 +20,8 @@ public:
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
+  // Taking another's process ends this one's first.
+  ChildProcess& operator=(ChildProcess&& other) noexcept;
 
   pid_t pid() const { return pid_; }
 

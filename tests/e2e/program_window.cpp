@@ -35,11 +35,19 @@ std::string programPath() {
 // The command that starts the program: the program itself, or with
 // LUMIVOR_LAUNCHER set (to `wine` for the Windows build) the launcher with
 // the program as its argument.
-std::vector<std::string> programCommand() {
-  const char* launcher = std::getenv("LUMIVOR_LAUNCHER");
-  if (launcher == nullptr || *launcher == '\0') return {programPath()};
-  return {launcher, programPath()};
+const char* launcher() {
+  const char* command = std::getenv("LUMIVOR_LAUNCHER");
+  return command != nullptr && *command != '\0' ? command : nullptr;
 }
+
+std::vector<std::string> programCommand() {
+  if (launcher() == nullptr) return {programPath()};
+  return {launcher(), programPath()};
+}
+
+// The exit code of a launcher that could not start the program at all: Wine's loader does so
+// now and then ("Inconsistency detected by ld.so"). The program itself never ends with it.
+constexpr int kLauncherCouldNotStart = 127;
 
 ChildProcess startProgram(EnvironmentOverrides environment) {
   x_input::movePointer({0, 0});
@@ -102,17 +110,25 @@ bool isBlank(const QImage& image) {
 }  // namespace
 
 ProgramWindow::ProgramWindow(const EnvironmentOverrides& environment)
-    : process_(startProgram(environment)), windowId_(findWindow()) {
+    : process_(startProgram(environment)), windowId_(findWindow(environment)) {
   waitUntilFramed();
   captureSettled();
 }
 
-std::string ProgramWindow::findWindow() {
+std::string ProgramWindow::findWindow(const EnvironmentOverrides& environment) {
   const auto deadline = std::chrono::steady_clock::now() + kStartTimeout;
+  bool startedAgain = false;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (process_.hasExited())
+    if (process_.hasExited()) {
+      const int exitCode = *process_.waitForExit(0ms);
+      if (exitCode == kLauncherCouldNotStart && launcher() != nullptr && !startedAgain) {
+        startedAgain = true;
+        process_ = startProgram(environment);
+        continue;
+      }
       throw std::runtime_error("the program ended before showing its window, exit code " +
-                               std::to_string(*process_.waitForExit(0ms)));
+                               std::to_string(exitCode));
+    }
     if (const auto ids = shownWindows(); !ids.empty()) return ids.front();
     std::this_thread::sleep_for(kCapturePollInterval);
   }

@@ -79,7 +79,7 @@ public:
   std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
 
 private:
-  std::string findWindow();
+  std::string findWindow(const EnvironmentOverrides& environment);
   void waitUntilFramed() const;
   QRect geometryOf(const std::string& windowId) const;
   bool isViewable() const;
