@@ -32,17 +32,17 @@ std::string programPath() {
   return path;
 }
 
-// The command that starts the program: the program itself, or with
-// LUMIVOR_LAUNCHER set (to `wine` for the Windows build) the launcher with
-// the program as its argument.
+// LUMIVOR_LAUNCHER (`wine` for the Windows build), or nothing when unset.
 const char* launcher() {
   const char* command = std::getenv("LUMIVOR_LAUNCHER");
   return command != nullptr && *command != '\0' ? command : nullptr;
 }
 
+// The command that starts the program: the program itself, or the launcher
+// with the program as its argument.
 std::vector<std::string> programCommand() {
-  if (launcher() == nullptr) return {programPath()};
-  return {launcher(), programPath()};
+  if (const char* command = launcher()) return {command, programPath()};
+  return {programPath()};
 }
 
 // The exit code of a launcher that could not start the program at all: Wine's loader does so
