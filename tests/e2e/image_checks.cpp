@@ -111,14 +111,14 @@ QRgb colourAt(const QImage& image, QPoint point) { return image.pixel(point) & 0
          << " instead of " << hex(colourAt(expected, first)).toStdString();
 }
 
-bool isDotHighlighted(const QImage& image, int page) {
-  return isFilledWith(image, layout::pageDot(page), layout::colour::kCurrentDot);
+bool isDotHighlighted(const QImage& image, int page, QSize client, int scale) {
+  return isFilledWith(image, layout::scaled(layout::pageDot(page, client), scale), layout::colour::kCurrentDot);
 }
 
-std::vector<int> highlightedDots(const QImage& image) {
+std::vector<int> highlightedDots(const QImage& image, QSize client, int scale) {
   std::vector<int> pages;
   for (int page = 1; page <= layout::kPageCount; ++page)
-    if (isDotHighlighted(image, page)) pages.push_back(page);
+    if (isDotHighlighted(image, page, client, scale)) pages.push_back(page);
   return pages;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card_layout.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRgb>
@@ -25,9 +27,10 @@ QRgb colourAt(const QImage& image, QPoint point);
 ::testing::AssertionResult isAlikeWithinAntiAliasing(const QImage& actual, const QImage& expected,
                                                      int tolerance);
 
-// Pages whose dot is wholly in the current page's colour.
-std::vector<int> highlightedDots(const QImage& image);
-bool isDotHighlighted(const QImage& image, int page);
+// Pages whose dot is wholly in the current page's colour, in a capture of a client area of
+// `client`'s size at `scale` device pixels to the layout unit.
+std::vector<int> highlightedDots(const QImage& image, QSize client = layout::kClientSize, int scale = 1);
+bool isDotHighlighted(const QImage& image, int page, QSize client = layout::kClientSize, int scale = 1);
 
 // Bounding box of the dark (text-like) pixels in `region`, if any.
 std::optional<QRect> darkPixelBounds(const QImage& image, QRect region);

@@ -72,6 +72,43 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
                            const EnvironmentOverrides& environment)
     : pid_(spawn(argv, environment, nullptr)) {}
 
+namespace {
+
+pid_t spawnWithPipes(const std::vector<std::string>& argv, const EnvironmentOverrides& environment,
+                     StandardPipes& pipes) {
+  int input[2];
+  int output[2];
+  if (pipe2(input, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  if (pipe2(output, O_CLOEXEC) != 0) {
+    close(input[0]);
+    close(input[1]);
+    throw std::runtime_error("pipe failed");
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+  pid_t pid = -1;
+  try {
+    pid = spawn(argv, environment, &actions);
+  } catch (...) {
+    posix_spawn_file_actions_destroy(&actions);
+    for (const int end : {input[0], input[1], output[0], output[1]}) close(end);
+    throw;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  close(input[0]);
+  close(output[1]);
+  pipes = {input[1], output[0]};
+  return pid;
+}
+
+}  // namespace
+
+ChildProcess::ChildProcess(const std::vector<std::string>& argv,
+                           const EnvironmentOverrides& environment, StandardPipes& pipes)
+    : pid_(spawnWithPipes(argv, environment, pipes)) {}
+
 ChildProcess::~ChildProcess() { kill(); }
 
 ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {

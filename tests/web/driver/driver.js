@@ -20,7 +20,8 @@
 //   touch {points: [[x, y], ...]}   the fingers on the screen from now on (Chromium)
 //   key {key, modifiers}       a key by its puppeteer name, with modifiers held down around it
 //   resize {width, height}     visibility {hidden}     offline {offline}
-//   evaluate {expression}      windowBox        accessibility     console     alive     quit
+//   evaluate {expression}      windowBox        accessibility     console     dialogs
+//   alive     quit
 const readline = require('readline');
 const { pathToFileURL } = require('url');
 const { serveFolder } = require('./static-server');

@@ -182,6 +182,7 @@ describe(`the browser driver in ${browser}`, () => {
     do messages = (await driver.send('console')).messages;
     while (!expected.every(test => messages.some(test)) && Date.now() < deadline);
     for (const test of expected) assert.ok(messages.some(test), JSON.stringify(messages));
+    assert.deepEqual((await driver.send('dialogs')).texts, ['a box']);
   });
 
   it('cuts the network: a page that no service worker keeps does not load again', async () => {

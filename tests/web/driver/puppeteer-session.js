@@ -223,6 +223,11 @@ class PuppeteerSession {
     return { messages: this.messages };
   }
 
+  // Every dialog the page has opened; each was dismissed as it opened.
+  async dialogs() {
+    return { texts: this.messages.filter(message => message.type === 'dialog').map(message => message.text) };
+  }
+
   // The network is cut twice over: the server drops every connection, and the browser is told it
   // is offline where it can be.
   async offline({ offline }, server) {

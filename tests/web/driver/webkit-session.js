@@ -157,6 +157,16 @@ class WebKitSession {
     throw new Error('WebKitWebDriver gives no console messages');
   }
 
+  // The dialog open now, if any: WebKitWebDriver dismisses it at the next other command, which it
+  // then fails.
+  async dialogs() {
+    try {
+      return { texts: [await this.client.session('GET', '/alert/text')] };
+    } catch {
+      return { texts: [] };
+    }
+  }
+
   async offline({ offline }, server) {
     server.refuse(offline);
     return {};
