@@ -7,9 +7,13 @@ BENCH_FLAGS ?=
 # `make test` also builds the Windows program and runs its tests under Wine;
 # WINDOWS=no leaves Windows out.
 WINDOWS ?= yes
-CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF)
+# It also tests the web build (build-web/) in Chromium, Firefox and WebKit;
+# WEB=no leaves the web out.
+WEB ?= yes
+CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF) \
+  -DLUMIVOR_WEB_TESTS=$(if $(filter yes,$(WEB)),ON,OFF)
 
-.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows
+.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows test-browsers
 
 deps:
 	@./scripts/install-deps.sh
@@ -43,9 +47,14 @@ windows: build
 test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure
 
+# The browsers that test the web build, and the driver's npm packages.
+test-browsers:
+	@./scripts/install-deps.sh browsers
+
 # Every test: behaviour tests, the real program in an X server, packaging, and
-# with WINDOWS=yes the same for the Windows program under Wine.
-test: build $(if $(filter yes,$(WINDOWS)),test-windows)
+# with WINDOWS=yes the same for the Windows program under Wine, with WEB=yes
+# the web build in browsers.
+test: build $(if $(filter yes,$(WINDOWS)),test-windows) $(if $(filter yes,$(WEB)),test-browsers)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 # The fast tests only: no X server, no packaging.
@@ -58,7 +67,7 @@ test-sanitize:
 	ASAN_OPTIONS=detect_leaks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	$(MAKE) test WINDOWS=no BUILD_DIR=$(SANITIZE_DIR) CMAKE_FLAGS="$(CMAKE_FLAGS) -DLUMIVOR_SANITIZE=ON"
+	$(MAKE) test WINDOWS=no WEB=no BUILD_DIR=$(SANITIZE_DIR) CMAKE_FLAGS="$(CMAKE_FLAGS) -DLUMIVOR_SANITIZE=ON"
 
 # One table of every benchmark program's results.
 bench: build

@@ -2,6 +2,8 @@
 # Installs the Debian packages needed to build, run and test Lumivor.
 #   install-deps.sh            the Linux build
 #   install-deps.sh windows    also the Windows build: mingw-w64, Wine, NSIS, zip
+#   install-deps.sh browsers   also the browsers that test the web build (Chromium, Firefox ESR,
+#                              WebKitGTK's WebDriver), Node and the test driver's npm packages
 # Quick when everything is present; uses sudo when not run as root.
 set -euo pipefail
 
@@ -20,17 +22,33 @@ if [ "${1:-}" = windows ]; then
   )
 fi
 
+if [ "${1:-}" = browsers ]; then
+  packages+=(chromium firefox-esr webkit2gtk-driver)
+  # A Node that came from elsewhere (18 or later) serves as well as Debian's.
+  command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The browser driver's npm packages, as its lock file pins them; again only when the lock changed.
+if [ "${1:-}" = browsers ]; then
+  driver="$(cd "$(dirname "$0")/.." && pwd)/tests/web/driver"
+  if ! cmp -s "$driver/package-lock.json" "$driver/node_modules/.installed-lock.json"; then
+    (cd "$driver" && npm ci --no-audit --no-fund)
+    cp "$driver/package-lock.json" "$driver/node_modules/.installed-lock.json"
+  fi
+fi
