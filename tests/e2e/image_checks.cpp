@@ -67,13 +67,13 @@ QRgb colourAt(const QImage& image, QPoint point) { return image.pixel(point) & 0
          << ") is " << hex(colourAt(image, first)).toStdString();
 }
 
-::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour) {
+::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour, int scale) {
   const QRect edges[] = {{rect.left(), rect.top(), rect.width(), 1},
                          {rect.left(), rect.bottom(), rect.width(), 1},
                          {rect.left(), rect.top(), 1, rect.height()},
                          {rect.right(), rect.top(), 1, rect.height()}};
   for (const QRect& edge : edges)
-    if (auto result = isFilledWith(image, edge, colour); !result)
+    if (auto result = isFilledWith(image, layout::scaled(edge, scale), colour); !result)
       return result << " (outline of " << describe(rect) << ")";
   return ::testing::AssertionSuccess();
 }

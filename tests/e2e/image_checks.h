@@ -16,8 +16,8 @@ QRgb colourAt(const QImage& image, QPoint point);
 
 // Every pixel of `region` has `colour`.
 ::testing::AssertionResult isFilledWith(const QImage& image, QRect region, QRgb colour);
-// The 1-pixel outline of `rect` has `colour`.
-::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour);
+// The 1-unit outline of `rect` has `colour`, in a capture at `scale` device pixels to the unit.
+::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour, int scale = 1);
 
 // Same size and every pixel the same.
 ::testing::AssertionResult isIdentical(const QImage& actual, const QImage& expected);

@@ -106,17 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
                   1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The four 1-unit edges of `rect` in `colour`, each `kScale` device pixels thick.
-::testing::AssertionResult hasUnitOutline(const QImage& shot, QRect rect, QRgb colour) {
-  const QRect edges[] = {{rect.left(), rect.top(), rect.width(), 1},
-                         {rect.left(), rect.bottom(), rect.width(), 1},
-                         {rect.left(), rect.top(), 1, rect.height()},
-                         {rect.right(), rect.top(), 1, rect.height()}};
-  for (const QRect& edge : edges)
-    if (auto result = isFilledWith(shot, scaled(edge, kScale), colour); !result) return result;
-  return ::testing::AssertionSuccess();
-}
-
 TEST(PhoneLayout, PutsEveryEdgeOnAWholeDevicePixel) {
   ProgramWindow window(phone());
   const QImage shot = window.captureSettled();
@@ -132,11 +121,11 @@ TEST(PhoneLayout, PutsEveryEdgeOnAWholeDevicePixel) {
     EXPECT_TRUE(isFilledWith(shot, scaled({dot.right() + 1, dot.top(), 2, 10}, kScale), colour::kPanelFill));
     EXPECT_TRUE(isFilledWith(shot, scaled({dot.left(), dot.bottom() + 1, 8, 2}, kScale), colour::kPanelFill));
   }
-  EXPECT_TRUE(hasUnitOutline(shot, kCheckBoxBox, colour::kCheckBoxBorder));
+  EXPECT_TRUE(hasOutline(shot, kCheckBoxBox, colour::kCheckBoxBorder, kScale));
   EXPECT_TRUE(isFilledWith(shot, scaled(kCheckBoxBox.adjusted(1, 1, -1, -1), kScale), colour::kWhite));
-  EXPECT_TRUE(hasUnitOutline(shot, kNextButton, colour::kButtonBorder));
+  EXPECT_TRUE(hasOutline(shot, kNextButton, colour::kButtonBorder, kScale));
   const QRect answerArea{0, kAnswerArea.top(), kPhone.width(), kPhone.height() - kAnswerArea.top()};
-  EXPECT_TRUE(hasUnitOutline(shot, answerArea, colour::kPanelBorder));
+  EXPECT_TRUE(hasOutline(shot, answerArea, colour::kPanelBorder, kScale));
   EXPECT_TRUE(isFilledWith(shot, scaled({1, kAnswerArea.top() + 1, kPhone.width() - 2, 100}, kScale),
                            colour::kPanelFill));
 }
