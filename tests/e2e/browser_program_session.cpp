@@ -123,7 +123,9 @@ QSize BrowserProgramSession::clientSize() const {
   return {qRound(box["width"].toDouble()), qRound(box["height"].toDouble())};
 }
 
-QRect BrowserProgramSession::reachableArea() const { return {QPoint(0, 0), viewport_}; }
+ProgramSession::ClientArea BrowserProgramSession::clientArea() const {
+  return {clientSize(), {QPoint(0, 0), viewport_}};
+}
 
 QImage BrowserProgramSession::capture() const {
   call({{"cmd", "screenshot"}, {"file", QString::fromStdString(capturePath_)}});

@@ -55,8 +55,8 @@ public:
   std::vector<std::pair<std::string, std::string>> captions() const override;
   // The CSS size of the canvas that shows the window.
   QSize clientSize() const override;
-  // The whole viewport.
-  QRect reachableArea() const override;
+  // The canvas's size; input reaches the whole viewport.
+  ClientArea clientArea() const override;
   QImage capture() const override;
   void moveTo(QPoint position) const override;
   void press(QPoint position, MouseButton button) const override;

@@ -22,8 +22,12 @@ public:
   // The window's caption as each place that shows it has it: (where, text).
   virtual std::vector<std::pair<std::string, std::string>> captions() const = 0;
   virtual QSize clientSize() const = 0;
-  // The part of the client area that input reaches.
-  virtual QRect reachableArea() const = 0;
+  // The client area's size and the part of it that input reaches, taken together.
+  struct ClientArea {
+    QSize size;
+    QRect reachable;
+  };
+  virtual ClientArea clientArea() const = 0;
 
   // What the client area shows, in the display's pixels.
   virtual QImage capture() const = 0;

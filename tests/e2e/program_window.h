@@ -41,7 +41,7 @@ public:
 
   std::vector<std::pair<std::string, std::string>> captions() const { return session_->captions(); }
   QSize clientSize() const { return session_->clientSize(); }
-  QRect reachableArea() const { return session_->reachableArea(); }
+  ProgramSession::ClientArea clientArea() const { return session_->clientArea(); }
 
   // What the window shows of the client area.
   QImage capture() const { return session_->capture(); }

@@ -49,8 +49,7 @@ std::string text(QSize s) { return std::to_string(s.width()) + "x" + std::to_str
 StormPlayer::StormPlayer(const ProgramWindow& window) : window_(window) {}
 
 StormPlayer::Target StormPlayer::locate(const Spot& spot) const {
-  const QSize client = window_.clientSize();
-  const QRect reachable = window_.reachableArea();
+  const auto [client, reachable] = window_.clientArea();
   if (reachable.isEmpty()) throw std::runtime_error("input reaches no part of the client area");
   const QRect area = areaRect(spot, client);
   const QPoint inArea(area.x() + static_cast<int>(spot.within.x() * area.width()),

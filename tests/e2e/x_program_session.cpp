@@ -162,9 +162,9 @@ std::vector<std::pair<std::string, std::string>> XProgramSession::captions() con
 
 QSize XProgramSession::clientSize() const { return clientOnScreen().size(); }
 
-QRect XProgramSession::reachableArea() const {
+ProgramSession::ClientArea XProgramSession::clientArea() const {
   const QRect client = clientOnScreen();
-  return (client & screen_).translated(-client.topLeft());
+  return {client.size(), (client & screen_).translated(-client.topLeft())};
 }
 
 QRect XProgramSession::frameOnScreen() const { return geometryOf(parentOf(windowId_)); }

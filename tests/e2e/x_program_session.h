@@ -18,7 +18,8 @@ public:
 
   std::vector<std::pair<std::string, std::string>> captions() const override;
   QSize clientSize() const override;
-  QRect reachableArea() const override;
+  // The part on the screen is the part that input reaches.
+  ClientArea clientArea() const override;
   QImage capture() const override;
   void moveTo(QPoint position) const override;
   void press(QPoint position, MouseButton button) const override;

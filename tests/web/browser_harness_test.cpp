@@ -81,7 +81,7 @@ TEST(BrowserHarness, ResizesAndHidesThePage) {
   ProgramWindow window = open();
   window.resize({600, 400});
   EXPECT_EQ(window.capture().size(), QSize(600, 400));
-  EXPECT_EQ(window.reachableArea(), QRect(0, 0, 600, 400));
+  EXPECT_EQ(window.clientArea().reachable, QRect(0, 0, 600, 400));
   window.minimize();
   EXPECT_EQ(window.shownWindows(), std::vector<std::string>{});
   window.restore();
