@@ -2,6 +2,8 @@
 # Installs the Debian packages needed to build, run and test Lumivor.
 #   install-deps.sh            the Linux build
 #   install-deps.sh windows    also the Windows build: mingw-w64, Wine, NSIS, zip
+#   install-deps.sh web        also the web build: Emscripten, Node for its tests
+# Several builds may be named at once (install-deps.sh windows web).
 # Quick when everything is present; uses sudo when not run as root.
 set -euo pipefail
 
@@ -13,12 +15,23 @@ packages=(
   zlib1g-dev fonts-open-sans
   dpkg-dev file desktop-file-utils python3
 )
-if [ "${1:-}" = windows ]; then
-  packages+=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-    wine wine64 nsis zip unzip icoutils
-  )
-fi
+for build in "$@"; do
+  case "$build" in
+    windows)
+      packages+=(
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+        wine wine64 nsis zip unzip icoutils
+      )
+      ;;
+    web)
+      packages+=(emscripten googletest nodejs)
+      ;;
+    *)
+      echo "install-deps.sh: no build called '$build' (windows, web)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
