@@ -3,17 +3,18 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-sanitize
 WINDOWS_DIR ?= build-windows
+WEB_DIR ?= build-web
 BENCH_FLAGS ?=
 # `make test` also builds the Windows program and runs its tests under Wine;
 # WINDOWS=no leaves Windows out.
 WINDOWS ?= yes
-# It also tests the web build (build-web/) in Chromium, Firefox and WebKit;
-# WEB=no leaves the web out.
+# `make test` also builds the web build and runs its behaviour tests under Node,
+# and tests it in Chromium, Firefox and WebKit; WEB=no leaves the web out.
 WEB ?= yes
 CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF) \
   -DLUMIVOR_WEB_TESTS=$(if $(filter yes,$(WEB)),ON,OFF)
 
-.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows test-browsers
+.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows web test-web test-browsers
 
 deps:
 	@./scripts/install-deps.sh
@@ -30,31 +31,47 @@ build: configure
 run: build
 	./$(BUILD_DIR)/lumivor
 
-# The Windows program, cross-built with mingw-w64 into $(WINDOWS_DIR), with its
-# zip and installer. The native build supplies the generators that draw the
-# pictures and the icon.
-windows: build
-	@./scripts/install-deps.sh windows
+# $(call cross_build,<build dir>,<toolchain file>) configures the build directory
+# once, with the generators that draw the pictures and the icon taken from the
+# native build, and builds it.
+define cross_build
 	cmake --build $(BUILD_DIR) --target lumivor_host_tools
-	@if [ ! -f $(WINDOWS_DIR)/build.ninja ]; then \
-	  cmake -S . -B $(WINDOWS_DIR) -G Ninja \
-	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	@if [ ! -f $(1)/build.ninja ]; then \
+	  cmake -S . -B $(1) -G Ninja \
+	    -DCMAKE_TOOLCHAIN_FILE=$(2) \
 	    -DLUMIVOR_HOST_TOOLS=$(abspath $(BUILD_DIR))/host-tools.cmake; \
 	fi
-	cmake --build $(WINDOWS_DIR)
+	cmake --build $(1)
+endef
+
+# The Windows program, cross-built with mingw-w64 into $(WINDOWS_DIR), with its
+# zip and installer.
+windows: build
+	@./scripts/install-deps.sh windows
+	$(call cross_build,$(WINDOWS_DIR),cmake/mingw-w64-x86_64.cmake)
 
 # The Windows build's own tests under Wine: the behaviour tests and the backend's.
 test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure
+
+# The web build, made with Emscripten into $(WEB_DIR): the behaviour tests as
+# WebAssembly. It needs the native build configured, not built.
+web: configure
+	@./scripts/install-deps.sh web
+	$(call cross_build,$(WEB_DIR),cmake/emscripten.cmake)
+
+# The web build's tests under Node.
+test-web: web
+	cd $(WEB_DIR) && ctest --output-on-failure
 
 # The browsers that test the web build, and the driver's npm packages.
 test-browsers:
 	@./scripts/install-deps.sh browsers
 
 # Every test: behaviour tests, the real program in an X server, packaging, and
-# with WINDOWS=yes the same for the Windows program under Wine, with WEB=yes
-# the web build in browsers.
-test: build $(if $(filter yes,$(WINDOWS)),test-windows) $(if $(filter yes,$(WEB)),test-browsers)
+# with WINDOWS=yes the same for the Windows program under Wine, with WEB=yes the
+# web build's tests under Node and the web build in browsers (tests/web).
+test: build $(if $(filter yes,$(WINDOWS)),test-windows) $(if $(filter yes,$(WEB)),test-web test-browsers)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 # The fast tests only: no X server, no packaging.
@@ -88,4 +105,4 @@ storm: build
 	  bash $(CURDIR)/tests/e2e/run-in-x.sh ./e2e_tests --gtest_filter='InputStorm*'
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WEB_DIR)

@@ -2,8 +2,10 @@
 # Installs the Debian packages needed to build, run and test Lumivor.
 #   install-deps.sh            the Linux build
 #   install-deps.sh windows    also the Windows build: mingw-w64, Wine, NSIS, zip
+#   install-deps.sh web        also the web build: Emscripten, Node for its tests
 #   install-deps.sh browsers   also the browsers that test the web build (Chromium, Firefox ESR,
-#                              WebKitGTK's WebDriver), Node and the test driver's npm packages
+#                              WebKitGTK's WebDriver), Node and the browser driver's npm packages
+# Several builds may be named at once (install-deps.sh windows web).
 # Quick when everything is present; uses sudo when not run as root.
 set -euo pipefail
 
@@ -15,19 +17,30 @@ packages=(
   zlib1g-dev fonts-open-sans
   dpkg-dev file desktop-file-utils python3
 )
-if [ "${1:-}" = windows ]; then
-  packages+=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-    wine wine64 nsis zip unzip icoutils
-  )
-fi
-
-if [ "${1:-}" = browsers ]; then
-  packages+=(chromium firefox-esr webkit2gtk-driver)
-  # A Node that came from elsewhere (18 or later) serves as well as Debian's.
-  command -v node >/dev/null || packages+=(nodejs)
-  command -v npm >/dev/null || packages+=(npm)
-fi
+browser_driver=no
+for build in "$@"; do
+  case "$build" in
+    windows)
+      packages+=(
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+        wine wine64 nsis zip unzip icoutils
+      )
+      ;;
+    web)
+      packages+=(emscripten googletest nodejs)
+      ;;
+    browsers)
+      packages+=(chromium firefox-esr webkit2gtk-driver nodejs)
+      # Debian's npm, unless the Node installed brought its own.
+      command -v npm >/dev/null || packages+=(npm)
+      browser_driver=yes
+      ;;
+    *)
+      echo "install-deps.sh: no build called '$build' (windows, web, browsers)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -45,7 +58,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The browser driver's npm packages, as its lock file pins them; again only when the lock changed.
-if [ "${1:-}" = browsers ]; then
+if [ "$browser_driver" = yes ]; then
   driver="$(cd "$(dirname "$0")/.." && pwd)/tests/web/driver"
   if ! cmp -s "$driver/package-lock.json" "$driver/node_modules/.installed-lock.json"; then
     (cd "$driver" && npm ci --no-audit --no-fund)

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numbers>
 #include <utility>
@@ -327,15 +327,14 @@ int countAgreeingDirections(std::span<const Point> stroke, const TemplatePath& p
   // Neighbouring template points mostly see the same stroke step, so the
   // last step's angle is kept. Steps are compared bit for bit: the angles of
   // +0 and -0 differ.
-  std::array<std::uint64_t, 2> lastStep{};
+  Point lastStep{};
   double lastAngle = std::numeric_limits<double>::quiet_NaN();
   int agreeing = 0;
   for (std::size_t i = 0; i < nearest.size(); ++i) {
     const std::size_t from = path.stepStart(i);
     const Point step = stepBetween(stroke[nearest[from]], stroke[nearest[from + 1]]);
-    const auto stepBits = std::bit_cast<std::array<std::uint64_t, 2>>(step);
-    if (std::isnan(lastAngle) || stepBits != lastStep) {
-      lastStep = stepBits;
+    if (std::isnan(lastAngle) || std::memcmp(&step, &lastStep, sizeof step) != 0) {
+      lastStep = step;
       lastAngle = angleOf(step);
     }
     if (path.agrees(i, lastAngle)) {
