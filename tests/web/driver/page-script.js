@@ -13,9 +13,16 @@ const kWindowBox = `
   }
   return best && { x: best.x, y: best.y, width: best.width, height: best.height };`;
 
-// The elements with an ARIA role, in document order, with what the page says of each: the role
-// and the name it gives, its states, and whether it has the DOM focus.
-const kRoleElements = `
+// What a screen reader finds in the page, in document order: every shown element with an ARIA
+// role, with the role and the name the page gives it, its states and whether it has the DOM
+// focus; and every shown text outside such elements' names, as the role "text". Each comes with
+// its element's place among all of the document's, and with the element itself when
+// `arguments[0]` is true.
+const kAccessibleElements = `
+  const all = [...document.querySelectorAll("*")];
+  const shown = element => !element.checkVisibility || element.checkVisibility({ visibilityProperty: true });
+  const ownText = element => [...element.childNodes]
+    .filter(node => node.nodeType === Node.TEXT_NODE).map(node => node.data).join("").trim();
   const nameOf = element => {
     const label = element.getAttribute("aria-label");
     if (label !== null) return label;
@@ -27,12 +34,19 @@ const kRoleElements = `
     const value = element.getAttribute(name);
     return value === null ? undefined : value === "true";
   };
-  return [...document.querySelectorAll("[role]")].map(element => ({
-    role: element.getAttribute("role"),
-    name: nameOf(element),
-    checked: state(element, "aria-checked"),
-    selected: state(element, "aria-selected"),
-    focused: document.activeElement === element,
-  }));`;
+  const inRoleElement = element => element.parentElement?.closest("[role]:not([role=application]):not([role=group]):not([role=tablist])");
+  const found = [];
+  for (const element of document.body.querySelectorAll("*")) {
+    if (!shown(element) || ["SCRIPT", "STYLE", "NOSCRIPT", "TEMPLATE"].includes(element.tagName)) continue;
+    const base = { index: all.indexOf(element), focused: document.activeElement === element };
+    if (arguments[0]) base.element = element;
+    if (element.hasAttribute("role")) {
+      found.push({ ...base, role: element.getAttribute("role"), name: nameOf(element),
+                   checked: state(element, "aria-checked"), selected: state(element, "aria-selected") });
+    } else if (ownText(element) !== "" && !inRoleElement(element)) {
+      found.push({ ...base, role: "text", name: ownText(element) });
+    }
+  }
+  return found;`;
 
-module.exports = { kHasMark, kWindowBox, kRoleElements };
+module.exports = { kHasMark, kWindowBox, kAccessibleElements };

@@ -6,7 +6,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
-const { kHasMark, kRoleElements, kWindowBox } = require('./page-script');
+const { kAccessibleElements, kHasMark, kWindowBox } = require('./page-script');
 const { sleep, strokeSteps, waitFor } = require('./input-timing');
 
 // Without the flags that stop Chromium's own traffic, a closed network refuses many connections
@@ -203,15 +203,17 @@ class PuppeteerSession {
 
   // Firefox shows its accessibility tree to WebDriver BiDi only through queries by role and name:
   // every element with an ARIA role is reported with the role and the name that Firefox finds it
-  // by, empty where it does not, and with the states the page gives it.
+  // by, empty where it does not, and with the states the page gives it; texts as they stand.
   async engineConfirmedRoles() {
-    const elements = await this.page.evaluate(new Function(kRoleElements));
-    const indexOf = handle => handle.evaluate(element => [...document.querySelectorAll('[role]')].indexOf(element));
+    const elements = await this.page.evaluate(new Function(kAccessibleElements), false);
+    const indexOf = handle => handle.evaluate(element => [...document.querySelectorAll('*')].indexOf(element));
     const found = async query => Promise.all((await this.page.$$(`::-p-aria(${query})`)).map(indexOf));
     const quoted = text => JSON.stringify(text);
+    const roles = elements.filter(e => e.role !== 'text');
     const byRole = new Map();
-    for (const role of new Set(elements.map(e => e.role))) byRole.set(role, new Set(await found(`[role=${quoted(role)}]`)));
-    return Promise.all(elements.map(async (element, index) => {
+    for (const role of new Set(roles.map(e => e.role))) byRole.set(role, new Set(await found(`[role=${quoted(role)}]`)));
+    return Promise.all(elements.map(async ({ index, ...element }) => {
+      if (element.role === 'text') return element;
       const roleFound = byRole.get(element.role).has(index);
       const nameFound = roleFound && element.name !== '' &&
         (await found(`[name=${quoted(element.name)}][role=${quoted(element.role)}]`)).includes(index);

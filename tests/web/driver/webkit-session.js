@@ -3,7 +3,7 @@
 // serves every page, since starting one takes seconds.
 const fs = require('fs');
 const { WebDriverClient } = require('./webdriver-client');
-const { kHasMark, kRoleElements, kWindowBox } = require('./page-script');
+const { kAccessibleElements, kHasMark, kWindowBox } = require('./page-script');
 const { strokeSteps, waitFor } = require('./input-timing');
 
 const kDriver = '/usr/bin/WebKitWebDriver';
@@ -136,16 +136,17 @@ class WebKitSession {
   }
 
   // Every element with an ARIA role, with the role and the name that WebKit computes for it, the
-  // states the page gives it and whether it has the focus.
+  // states the page gives it and whether it has the focus; texts as they stand.
   async accessibility() {
-    const states = await this.client.execute(kRoleElements);
-    const elements = await this.client.session('POST', '/elements', { using: 'css selector', value: '[role]' });
-    if (elements.length !== states.length) throw new Error('the page changed while its roles were read');
     const nodes = [];
-    for (const [index, element] of elements.entries()) {
+    for (const { element, index, ...node } of await this.client.execute(kAccessibleElements, [true])) {
+      if (node.role === 'text') {
+        nodes.push(node);
+        continue;
+      }
       const id = Object.values(element)[0];
       nodes.push({
-        ...states[index],
+        ...node,
         role: await this.client.session('GET', `/element/${id}/computedrole`),
         name: await this.client.session('GET', `/element/${id}/computedlabel`),
       });
