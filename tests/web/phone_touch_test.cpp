@@ -113,13 +113,16 @@ TEST(PhoneLayout, PutsEveryEdgeOnAWholeDevicePixel) {
   ASSERT_EQ(shot.size(), kPhone * kScale);
 
   // The dots in rows as many to a row as the width holds, each with its gap
-  // of the answer area's fill to the right and below.
+  // of the answer area's fill to the right and below, inside the area's border.
+  const QRect insideBorder{1, kAnswerArea.top() + 1, kPhone.width() - 2, kPhone.height() - kAnswerArea.top() - 2};
   for (int page = 1; page <= kPageCount; ++page) {
     SCOPED_TRACE("dot of page " + std::to_string(page));
     const QRect dot = pageDot(page, kPhone);
     EXPECT_TRUE(isFilledWith(shot, scaled(dot, kScale), page == 1 ? colour::kCurrentDot : colour::kDot));
-    EXPECT_TRUE(isFilledWith(shot, scaled({dot.right() + 1, dot.top(), 2, 10}, kScale), colour::kPanelFill));
-    EXPECT_TRUE(isFilledWith(shot, scaled({dot.left(), dot.bottom() + 1, 8, 2}, kScale), colour::kPanelFill));
+    for (const QRect gap : {QRect(dot.right() + 1, dot.top(), 2, 10), QRect(dot.left(), dot.bottom() + 1, 8, 2)})
+      if (const QRect inside = gap & insideBorder; !inside.isEmpty()) {
+        EXPECT_TRUE(isFilledWith(shot, scaled(inside, kScale), colour::kPanelFill));
+      }
   }
   EXPECT_TRUE(hasOutline(shot, kCheckBoxBox, colour::kCheckBoxBorder, kScale));
   EXPECT_TRUE(isFilledWith(shot, scaled(kCheckBoxBox.adjusted(1, 1, -1, -1), kScale), colour::kWhite));
