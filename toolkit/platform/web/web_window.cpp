@@ -56,7 +56,7 @@ void WebWindow::Show() {
   // Painted before it is shown, so that the page never shows a window half drawn.
   Paint();
   mirror_.Changed();
-  mirror_.Update(*events_.AccessibleRoot());
+  if (AccessibleNode* root = events_.AccessibleRoot()) mirror_.Update(*root);
   lumivor_window_show(id_);
 }
 
