@@ -53,11 +53,12 @@ void WebWindow::Show() {
   if (visible_) return;
   visible_ = true;
   ReportSize();
-  // Painted before it is shown, so that the page never shows a window half drawn.
+  // Painted before it is shown, so that the page never shows a window half drawn; mirrored once
+  // shown, since the page gives no hidden element the focus.
   Paint();
+  lumivor_window_show(id_);
   mirror_.Changed();
   if (AccessibleNode* root = events_.AccessibleRoot()) mirror_.Update(*root);
-  lumivor_window_show(id_);
 }
 
 void WebWindow::Update() {
