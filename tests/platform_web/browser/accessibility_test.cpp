@@ -94,9 +94,7 @@ class AccessibilityTest : public testing::Test, protected MiniatureCardPage {
   std::unique_ptr<toolkit::platform::Window> window = TestPlatform().CreateWindow(events);
 };
 
-TEST_F(AccessibilityTest, EveryControlIsMirroredWithItsRoleNameStatesAndPlace) {
-  EXPECT_EQ(Mirrored(), Expected());
-}
+TEST_F(AccessibilityTest, EveryControlIsMirroredWithItsRoleNameStatesAndPlace) { EXPECT_EQ(Mirrored(), Expected()); }
 
 TEST_F(AccessibilityTest, TheMirrorShowsWithItsWindowAndGoesWithIt) {
   window.reset();
@@ -104,7 +102,9 @@ TEST_F(AccessibilityTest, TheMirrorShowsWithItsWindowAndGoesWithIt) {
 
   window = TestPlatform().CreateWindow(events);
   TestPlatform().ProcessPendingMessages();
-  EXPECT_EQ(PageValue("[...document.querySelectorAll('[role=application]')].filter(e => e.checkVisibility({visibilityProperty: true})).length"), "0")
+  EXPECT_EQ(PageValue("[...document.querySelectorAll('[role=application]')].filter(e => "
+                      "e.checkVisibility({visibilityProperty: true})).length"),
+            "0")
       << "no screen reader reads a window not shown";
   window->Show();
   EXPECT_EQ(Mirrored(), Expected());
@@ -125,7 +125,11 @@ TEST_F(AccessibilityTest, TheMirrorFollowsEveryChangeItIsToldOf) {
       {"the answer hidden", [&] { std::erase(page.children, &answer); }, page, AccessibleChange::Structure},
       {"the answer back", [&] { page.children.insert(page.children.begin() + 1, &answer); }, page,
        AccessibleChange::Structure},
-      {"the page moved", [&] { picture.bounds = {10, 20, 300, 200}; }, root, AccessibleChange::Structure},
+      {"the page moved",
+       [&] {
+         picture.bounds = {10, 20, 300, 200};
+       },
+       root, AccessibleChange::Structure},
   };
   for (const TreeChange& step : changes) {
     step.change();
@@ -189,8 +193,9 @@ TEST_F(AccessibilityTest, TheBrowserReportsTheControlsToScreenReaders) {
       ".map(node => node.role + ' ' + node.name + (node.checked === undefined ? '' : ' checked=' + node.checked)"
       " + (node.focused ? ' focused' : '')).join('\\n')");
 
-  EXPECT_THAT(Lines(lines), testing::IsSupersetOf({"tab Страница 1", "tab Страница 2", "checkbox Правильный ответ checked=true",
-                                                   "button Следующий focused", "StaticText Ответ"}));
+  EXPECT_THAT(Lines(lines),
+              testing::IsSupersetOf({"tab Страница 1", "tab Страница 2", "checkbox Правильный ответ checked=true",
+                                     "button Следующий focused", "StaticText Ответ"}));
   EXPECT_THAT(Lines(lines), testing::Each(testing::Not(testing::StartsWith("canvas"))));
 }
 

@@ -73,8 +73,8 @@ std::string Click(double x, double y, int count) {
 
 std::string Drag(toolkit::platform::PointF from, toolkit::platform::PointF to, int durationMs,
                  std::string_view pointer) {
-  return R"({"cmd":"drag","from":)" + Point(from) + R"(,"to":)" + Point(to) + R"(,"durationMs":)" +
-         Number(durationMs) + R"(,"pointer":)" + Quoted(pointer) + "}";
+  return R"({"cmd":"drag","from":)" + Point(from) + R"(,"to":)" + Point(to) + R"(,"durationMs":)" + Number(durationMs) +
+         R"(,"pointer":)" + Quoted(pointer) + "}";
 }
 
 std::string Touch(std::initializer_list<toolkit::platform::PointF> fingers) {

@@ -63,8 +63,8 @@ TEST_F(InputTest, TheMouseReachesTheWindowInClientCoordinatesButtonByButton) {
       // Pointer Events report the second button of a chord as a move.
       {"a chorded second button",
        {MouseMove(110, 40), MouseDown(), MouseDown("right"), MouseUp("right"), MouseUp()},
-       {"move 110,40", "press Left 110,40", "move 110,40", "press Right 110,40", "release Right 110,40",
-        "move 110,40", "release Left 110,40"}},
+       {"move 110,40", "press Left 110,40", "move 110,40", "press Right 110,40", "release Right 110,40", "move 110,40",
+        "release Left 110,40"}},
       {"a double click",
        {Click(160, 60, 2)},
        {"move 160,60", "press Left 160,60", "release Left 160,60", "double Left 160,60", "release Left 160,60"}},

@@ -126,8 +126,8 @@ TEST_F(PageEventsTest, ArriveInOrderOnlyWhenTheLoopTakesThemAndOneAtATime) {
   EXPECT_THAT(events_.log, ElementsAre("move 10,20", "press Left 10,20"));
 
   TestPlatform().ProcessPendingMessages();
-  EXPECT_THAT(events_.log, ElementsAre("move 10,20", "press Left 10,20", "release Left 10,20", "key Enter",
-                                       "move 12,20"));
+  EXPECT_THAT(events_.log,
+              ElementsAre("move 10,20", "press Left 10,20", "release Left 10,20", "key Enter", "move 12,20"));
 }
 
 TEST_F(PageEventsTest, PendingOnesAreDispatchedWithoutWaitingForMore) {

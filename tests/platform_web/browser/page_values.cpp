@@ -68,13 +68,15 @@ int Pixels::Gray(int x, int y) const {
 
 Pixels ReadCanvas(const toolkit::Rect& devicePixels) {
   std::ostringstream expression;
-  expression << "new Uint8Array(" << kNewestCanvas << ".getContext('2d').getImageData(" << devicePixels.left << ", " << devicePixels.top << ", "
-             << devicePixels.Width() << ", " << devicePixels.Height() << ").data.buffer)";
+  expression << "new Uint8Array(" << kNewestCanvas << ".getContext('2d').getImageData(" << devicePixels.left << ", "
+             << devicePixels.top << ", " << devicePixels.Width() << ", " << devicePixels.Height() << ").data.buffer)";
   const std::string rgba = PageValue(expression.str());
   Pixels pixels{devicePixels.Width(), devicePixels.Height(), {}};
   pixels.rgb.reserve(rgba.size() / 4);
   for (std::size_t at = 0; at + 3 < rgba.size(); at += 4) {
-    const auto byte = [&](std::size_t offset) { return static_cast<std::uint32_t>(static_cast<unsigned char>(rgba[at + offset])); };
+    const auto byte = [&](std::size_t offset) {
+      return static_cast<std::uint32_t>(static_cast<unsigned char>(rgba[at + offset]));
+    };
     pixels.rgb.push_back(byte(0) << 16 | byte(1) << 8 | byte(2));
   }
   return pixels;

@@ -83,15 +83,16 @@ async function perform(driver, commands) {
 async function runOn(driver, screen, args) {
   const query = args.map(arg => `arg=${encodeURIComponent(arg)}`).join('&');
   const { name, ...viewport } = screen;
-  console.log(`[ ${name} ] ${viewport.width} x ${viewport.height} at ${viewport.scale}${viewport.mobile ? ', touch' : ''}`);
+  const touch = viewport.mobile ? ', touch' : '';
+  console.log(`[ ${name} ] ${viewport.width} x ${viewport.height} at ${viewport.scale}${touch}`);
   await driver.call({ cmd: 'open', path: `index.html?${query}`, ...viewport });
   const deadline = Date.now() + kScreenTimeoutMs;
   for (;;) {
     const { value } = await driver.call({ cmd: 'evaluate', expression: 'LumivorTests.take()' });
     for (const line of value.output) console.log(line);
     for (const request of value.requests) {
-      const reply = await perform(driver, request.commands);
-      await driver.call({ cmd: 'evaluate', expression: `LumivorTests.answer(${request.id}, ${JSON.stringify(reply)})` });
+      const reply = JSON.stringify(await perform(driver, request.commands));
+      await driver.call({ cmd: 'evaluate', expression: `LumivorTests.answer(${request.id}, ${reply})` });
     }
     if (value.result !== null) return value.result;
     if (Date.now() > deadline) return `no result within ${kScreenTimeoutMs / 1000} s`;

@@ -87,7 +87,8 @@ TEST_F(WindowTest, FillsTheViewportInDevicePixels) {
   EXPECT_EQ(window_->ClientHeight(), height);
   EXPECT_EQ(events_.log, std::vector<std::string>{"resize " + std::to_string(width) + "x" + std::to_string(height)})
       << "the size the browser gives, not the one asked for";
-  EXPECT_EQ(PageJson("(box => [box.left, box.top, box.width, box.height])(" + CanvasProperty("getBoundingClientRect()") + ")"),
+  EXPECT_EQ(PageJson("(box => [box.left, box.top, box.width, box.height])(" +
+                     CanvasProperty("getBoundingClientRect()") + ")"),
             "[0,0," + std::to_string(width) + "," + std::to_string(height) + "]");
   EXPECT_EQ(PageNumber(CanvasProperty("width")), std::lround(width * ratio));
   EXPECT_EQ(PageNumber(CanvasProperty("height")), std::lround(height * ratio));
