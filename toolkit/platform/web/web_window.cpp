@@ -56,7 +56,7 @@ void WebWindow::Show() {
   // Painted before it is shown, so that the page never shows a window half drawn.
   Paint();
   mirror_.Changed();
-  mirror_.Update(*events_.AccessibleRoot());
+  Mirror();
   lumivor_window_show(id_);
 }
 
@@ -70,6 +70,10 @@ void WebWindow::Refresh() {
   ReportSize();
   if (!visible_) return;
   if (invalid_) Paint();
+  Mirror();
+}
+
+void WebWindow::Mirror() {
   if (AccessibleNode* root = events_.AccessibleRoot()) mirror_.Update(*root);
 }
 
