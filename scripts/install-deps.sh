@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Lumivor.
 #   install-deps.sh            the Linux build
-#   install-deps.sh windows    also the Windows build: mingw-w64, Wine, NSIS, zip
+#   install-deps.sh windows    also the Windows builds: mingw-w64 for 64 and 32 bits, Wine for
+#                              both (wine32 from Debian's i386 architecture), NSIS, zip
 #   install-deps.sh web        also the web build: Emscripten, Node for its tests
 # Several builds may be named at once (install-deps.sh windows web).
 # Quick when everything is present; uses sudo when not run as root.
@@ -20,7 +21,11 @@ for build in "$@"; do
     windows)
       packages+=(
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-        wine wine64 nsis zip unzip icoutils
+        g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+        wine wine64 wine32:i386 nsis zip unzip icoutils
+        # Mesa's OpenGL for 32-bit Wine, whose Direct2D draws through it as the 64-bit
+        # one's does; without it the 32-bit program falls back to GDI+.
+        libgl1:i386 libglx-mesa0:i386
       )
       ;;
     web)
@@ -45,5 +50,11 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# Packages of another architecture (name:arch) need it enabled before the update.
+for p in "${missing[@]}"; do
+  if [[ $p == *:* ]] && ! dpkg --print-foreign-architectures | grep -qx "${p#*:}"; then
+    "${sudo[@]}" dpkg --add-architecture "${p#*:}"
+  fi
+done
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
