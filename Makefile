@@ -14,7 +14,7 @@ WEB ?= yes
 CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF) \
   -DLUMIVOR_WEB_TESTS=$(if $(filter yes,$(WEB)),ON,OFF)
 
-.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows web test-web test-browsers
+.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows web serve-web test-web test-browsers
 
 deps:
 	@./scripts/install-deps.sh
@@ -54,11 +54,15 @@ windows: build
 test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure
 
-# The web build, made with Emscripten into $(WEB_DIR): the behaviour tests as
-# WebAssembly. It needs the native build configured, not built.
+# The web build, made with Emscripten into $(WEB_DIR): the program and its pages, and
+# the behaviour tests as WebAssembly. It needs the native build configured, not built.
 web: configure
 	@./scripts/install-deps.sh web
 	$(call cross_build,$(WEB_DIR),cmake/emscripten.cmake)
+
+# The web build served on the loopback, for a browser on this machine.
+serve-web: web
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_DIR) 8000
 
 # The web build's tests under Node.
 test-web: web

@@ -13,3 +13,7 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -fexceptions)
 # em++ links through a JavaScript optimiser that needs Debian's acorn, which a node other
 # than Debian's own finds only on NODE_PATH.
 set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
+
+# What the browser fetches is the program itself: optimised, with no debugging information,
+# which would make it ten times the size.
+set(CMAKE_BUILD_TYPE Release CACHE STRING "The build type; the web build's is Release")

@@ -15,7 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
   zlib1g-dev fonts-open-sans
-  dpkg-dev file desktop-file-utils python3
+  dpkg-dev file desktop-file-utils lintian appstream python3
 )
 browser_driver=no
 for build in "$@"; do

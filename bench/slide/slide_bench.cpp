@@ -84,5 +84,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  toolkit::Application->Shutdown();
   return 0;
 }

@@ -2,7 +2,9 @@
 // and writes it three ways: as the C++ source <data.cpp> that the program is
 // built with (one PNG stream per size), as the Windows icon file <icon.ico>,
 // and as PNG files laid out as a freedesktop icon theme,
-// <theme-dir>/<N>x<N>/apps/<name>.png.
+// <theme-dir>/<N>x<N>/apps/<name>.png. Given a <page-dir> and sizes, it also
+// draws the icon at those sizes as <page-dir>/icon-<N>.png, for the web
+// page's manifest and home-screen icons.
 
 #include <cstdint>
 #include <cstdio>
@@ -49,8 +51,8 @@ std::string IconDataSource(const std::vector<icon::IcoImage>& images) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: %s <data.cpp> <icon.ico> <theme-dir> <name>\n", argv[0]);
+  if (argc < 5 || argc == 6) {
+    std::fprintf(stderr, "usage: %s <data.cpp> <icon.ico> <theme-dir> <name> [<page-dir> <size>...]\n", argv[0]);
     return 2;
   }
   try {
@@ -67,6 +69,11 @@ int main(int argc, char** argv) {
       deck::WriteOutputFile(std::filesystem::path(argv[3]) / (size + "x" + size) / "apps" /
                                 (std::string(argv[4]) + ".png"),
                             image.png);
+    }
+    for (int argument = 6; argument < argc; ++argument) {
+      const int size = std::stoi(argv[argument]);
+      deck::WriteOutputFile(std::filesystem::path(argv[5]) / ("icon-" + std::to_string(size) + ".png"),
+                            deck::EncodePng(icon::DrawMainIcon(size)));
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s: %s\n", argv[0], error.what());

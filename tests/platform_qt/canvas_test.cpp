@@ -4,7 +4,7 @@
 #include <QImage>
 #include <algorithm>
 
-#include "tests/platform_qt/recording_window_events.h"
+#include "tests/support/recording_window_events.h"
 #include "tests/platform_qt/test_pictures.h"
 #include "tests/platform_qt/test_platform.h"
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include "tests/platform_qt/recording_window_events.h"
+#include "tests/support/recording_window_events.h"
 #include "tests/platform_qt/test_platform.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "tests/platform_qt/recording_window_events.h"
+#include "tests/support/recording_window_events.h"
 #include "tests/platform_qt/test_platform.h"
 
 namespace {

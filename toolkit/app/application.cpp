@@ -12,8 +12,7 @@ namespace toolkit {
 TApplication::TApplication() = default;
 
 TApplication::~TApplication() {
-  // The forms go before the platform that holds their windows.
-  forms_.clear();
+  Shutdown();
   SetHandlerErrorReporter(nullptr);
 }
 
@@ -42,11 +41,14 @@ int TApplication::Run() {
   if (forms_.empty()) return 0;
   MainForm()->Show();
   const int exitCode = platform_->RunLoop();
-  // The forms and everything on them go with the application, and the platform's services
-  // end while the process can still end them cleanly.
+  Shutdown();
+  return exitCode;
+}
+
+void TApplication::Shutdown() {
+  // The forms and everything on them go before the platform that holds their windows.
   forms_.clear();
   platform_.reset();
-  return exitCode;
 }
 
 void TApplication::Terminate() { Services().Quit(0); }

@@ -31,9 +31,13 @@ class TApplication {
   }
 
   // Creates the recorded forms, shows the first one as the main form and runs the message
-  // loop until Terminate; then ends the forms and the platform's services. Returns the
-  // process's exit code.
+  // loop until Terminate; then shuts down. Returns the process's exit code.
   int Run();
+  // Ends the forms and then the platform's services, while the process can still end them
+  // cleanly: left to the exit handlers, the system's side of the platform may already be gone.
+  // Run does it itself; a process that initialised the application without running it calls
+  // it before main returns. Initialize starts the services again.
+  void Shutdown();
   // Ends the message loop; the program then ends with exit code 0.
   void Terminate();
 

@@ -5,7 +5,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "toolkit/platform/frame_strips.h"
 #include "toolkit/platform/qt/qt_bitmap.h"
+#include "toolkit/platform/tick_path.h"
 
 namespace toolkit::platform::qt {
 namespace {
@@ -31,16 +33,7 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) { painter_.setFont(QGu
 void QtCanvas::FillRect(const Rect& rect, Color color) { painter_.fillRect(ToQRect(rect), ToQColor(color)); }
 
 void QtCanvas::FrameRect(const Rect& rect, Color color, int width) {
-  if (width <= 0) return;
-  if (2 * width >= rect.Width() || 2 * width >= rect.Height()) {
-    FillRect(rect, color);
-    return;
-  }
-  // Four bands, so that every edge covers whole pixels however wide the border is.
-  FillRect({rect.left, rect.top, rect.right, rect.top + width}, color);
-  FillRect({rect.left, rect.bottom - width, rect.right, rect.bottom}, color);
-  FillRect({rect.left, rect.top + width, rect.left + width, rect.bottom - width}, color);
-  FillRect({rect.right - width, rect.top + width, rect.right, rect.bottom - width}, color);
+  for (const Rect& strip : FrameStrips(rect, width)) FillRect(strip, color);
 }
 
 void QtCanvas::DrawBitmap(const Bitmap& bitmap, const Rect& target, double opacity) {
@@ -58,15 +51,14 @@ void QtCanvas::DrawText(const Rect& rect, std::string_view text, Color color, Te
 }
 
 void QtCanvas::DrawTick(const Rect& box, Color color) {
-  // Drawn for the 13 × 13 box of a check box: a short stroke down to the right, then a long
-  // one up, on half pixels so that the anti-aliasing falls evenly on both sides.
   QPainterPath tick;
-  tick.moveTo(box.left + 2.5, box.top + 6.5);
-  tick.lineTo(box.left + 5.5, box.top + 9.5);
-  tick.lineTo(box.left + 10.5, box.top + 3.5);
+  const auto& [first, bend, last] = TickPath::kPoints;
+  tick.moveTo(box.left + first.x, box.top + first.y);
+  tick.lineTo(box.left + bend.x, box.top + bend.y);
+  tick.lineTo(box.left + last.x, box.top + last.y);
   painter_.save();
   painter_.setRenderHint(QPainter::Antialiasing);
-  painter_.setPen(QPen(ToQColor(color), 1.6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter_.setPen(QPen(ToQColor(color), TickPath::kStrokeWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter_.drawPath(tick);
   painter_.restore();
 }

@@ -2,18 +2,12 @@
 
 // The shapes both renderers draw, worked out once so that they draw the same pixels.
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "toolkit/platform/win32/windows_api.h"
 
 namespace toolkit::platform::win32 {
-
-// A border of `width` pixels inside `rect`, as four filled strips: top and bottom across the
-// whole width, left and right between them. A border too wide for the rectangle fills it, its
-// strips overlapping, never reaching outside.
-std::array<Rect, 4> FrameStrips(const Rect& rect, int width);
 
 // A check box's tick in a box of width × height pixels: a stroke with round ends and joint,
 // down to its bottom and up to its right end, anti-aliased by how much of each pixel it

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "toolkit/platform/frame_strips.h"
 #include "toolkit/platform/win32/decoded_bitmap.h"
 #include "toolkit/platform/win32/drawing_shapes.h"
 #include "toolkit/platform/win32/text_encoding.h"

@@ -1,6 +1,7 @@
-#include "tests/platform_qt/recording_window_events.h"
+#include "tests/support/recording_window_events.h"
 
-#include <QString>
+#include <cstdio>
+#include <sstream>
 
 namespace {
 
@@ -45,7 +46,11 @@ std::string Text(Key key) {
   return "?";
 }
 
-std::string Text(PointF position) { return QString("%1,%2").arg(position.x).arg(position.y).toStdString(); }
+std::string Text(PointF position) {
+  std::ostringstream text;
+  text << position.x << ',' << position.y;
+  return text.str();
+}
 
 std::string Text(Modifiers modifiers) {
   std::string text;
@@ -91,8 +96,9 @@ void RecordingWindowEvents::KeyDown(Key key, Modifiers modifiers) {
 }
 
 void RecordingWindowEvents::CharTyped(char32_t character, Modifiers modifiers) {
-  const QString code = QString("%1").arg(static_cast<uint>(character), 4, 16, QChar('0')).toUpper();
-  log.push_back("char U+" + code.toStdString() + Text(modifiers));
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+  log.push_back("char " + std::string(code) + Text(modifiers));
 }
 
 void RecordingWindowEvents::ActiveChanged(bool active) { log.push_back(active ? "active" : "inactive"); }
