@@ -9,12 +9,13 @@ BENCH_FLAGS ?=
 # `make test` also builds the Windows program and runs its tests under Wine;
 # WINDOWS=no leaves Windows out.
 WINDOWS ?= yes
-# `make test` also builds the behaviour tests for the web and runs them under Node;
-# WEB=no leaves the web out.
+# `make test` also builds the web build and runs its behaviour tests under Node,
+# and tests it in Chromium, Firefox and WebKit; WEB=no leaves the web out.
 WEB ?= yes
-CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF)
+CONFIGURE_FLAGS = $(CMAKE_FLAGS) -DLUMIVOR_WINDOWS_TESTS=$(if $(filter yes,$(WINDOWS)),ON,OFF) \
+  -DLUMIVOR_WEB_TESTS=$(if $(filter yes,$(WEB)),ON,OFF)
 
-.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows web serve-web test-web
+.PHONY: deps configure build run test check test-sanitize bench storm clean windows test-windows bench-windows web serve-web test-web test-browsers
 
 deps:
 	@./scripts/install-deps.sh
@@ -71,10 +72,14 @@ serve-web: web
 test-web: web
 	cd $(WEB_DIR) && ctest --output-on-failure
 
+# The browsers that test the web build, and the driver's npm packages.
+test-browsers:
+	@./scripts/install-deps.sh browsers
+
 # Every test: behaviour tests, the real program in an X server, packaging, and
 # with WINDOWS=yes the same for both Windows programs under Wine, with WEB=yes the
-# web build's tests under Node.
-test: build $(if $(filter yes,$(WINDOWS)),test-windows) $(if $(filter yes,$(WEB)),test-web)
+# web build's tests under Node and the web build in browsers (tests/web).
+test: build $(if $(filter yes,$(WINDOWS)),test-windows) $(if $(filter yes,$(WEB)),test-web test-browsers)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 # The fast tests only: no X server, no packaging.

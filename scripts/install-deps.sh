@@ -4,6 +4,8 @@
 #   install-deps.sh windows    also the Windows builds: mingw-w64 for 64 and 32 bits, Wine for
 #                              both (wine32 from Debian's i386 architecture), NSIS, zip
 #   install-deps.sh web        also the web build: Emscripten, Node for its tests
+#   install-deps.sh browsers   also the browsers that test the web build (Chromium, Firefox ESR,
+#                              WebKitGTK's WebDriver), Node and the browser driver's npm packages
 # Several builds may be named at once (install-deps.sh windows web).
 # Quick when everything is present; uses sudo when not run as root.
 set -euo pipefail
@@ -16,6 +18,7 @@ packages=(
   zlib1g-dev fonts-open-sans
   dpkg-dev file desktop-file-utils lintian appstream python3
 )
+browser_driver=no
 for build in "$@"; do
   case "$build" in
     windows)
@@ -31,8 +34,14 @@ for build in "$@"; do
     web)
       packages+=(emscripten googletest nodejs)
       ;;
+    browsers)
+      packages+=(chromium firefox-esr webkit2gtk-driver nodejs)
+      # Debian's npm, unless the Node installed brought its own.
+      command -v npm >/dev/null || packages+=(npm)
+      browser_driver=yes
+      ;;
     *)
-      echo "install-deps.sh: no build called '$build' (windows, web)" >&2
+      echo "install-deps.sh: no build called '$build' (windows, web, browsers)" >&2
       exit 2
       ;;
   esac
@@ -44,17 +53,26 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  # Packages of another architecture (name:arch) need it enabled before the update.
+  for p in "${missing[@]}"; do
+    if [[ $p == *:* ]] && ! dpkg --print-foreign-architectures | grep -qx "${p#*:}"; then
+      "${sudo[@]}" dpkg --add-architecture "${p#*:}"
+    fi
+  done
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-# Packages of another architecture (name:arch) need it enabled before the update.
-for p in "${missing[@]}"; do
-  if [[ $p == *:* ]] && ! dpkg --print-foreign-architectures | grep -qx "${p#*:}"; then
-    "${sudo[@]}" dpkg --add-architecture "${p#*:}"
+# The browser driver's npm packages, as its lock file pins them; again only when the lock changed.
+if [ "$browser_driver" = yes ]; then
+  driver="$(cd "$(dirname "$0")/.." && pwd)/tests/web/driver"
+  if ! cmp -s "$driver/package-lock.json" "$driver/node_modules/.installed-lock.json"; then
+    (cd "$driver" && npm ci --no-audit --no-fund)
+    cp "$driver/package-lock.json" "$driver/node_modules/.installed-lock.json"
   fi
-done
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -12,7 +12,6 @@ namespace e2e {
 namespace {
 
 using namespace layout;
-using x_input::MouseButton;
 
 bool answerHidden(const QImage& shot) { return !answerShown(shot); }
 

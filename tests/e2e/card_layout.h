@@ -58,6 +58,11 @@ constexpr QRect pageDot(int page, QSize client = kClientSize) {
   return {x0 + 10 * ((page - 1) % columns), top + 1 + 10 * ((page - 1) / columns), 8, 8};
 }
 
+// `rect` in device pixels, at `scale` of them to a layout unit.
+constexpr QRect scaled(QRect rect, int scale) {
+  return {rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale};
+}
+
 constexpr QPoint centreOf(QRect rect) {
   return {rect.x() + rect.width() / 2, rect.y() + rect.height() / 2};
 }

@@ -67,13 +67,13 @@ QRgb colourAt(const QImage& image, QPoint point) { return image.pixel(point) & 0
          << ") is " << hex(colourAt(image, first)).toStdString();
 }
 
-::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour) {
+::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour, int scale) {
   const QRect edges[] = {{rect.left(), rect.top(), rect.width(), 1},
                          {rect.left(), rect.bottom(), rect.width(), 1},
                          {rect.left(), rect.top(), 1, rect.height()},
                          {rect.right(), rect.top(), 1, rect.height()}};
   for (const QRect& edge : edges)
-    if (auto result = isFilledWith(image, edge, colour); !result)
+    if (auto result = isFilledWith(image, layout::scaled(edge, scale), colour); !result)
       return result << " (outline of " << describe(rect) << ")";
   return ::testing::AssertionSuccess();
 }
@@ -111,14 +111,14 @@ QRgb colourAt(const QImage& image, QPoint point) { return image.pixel(point) & 0
          << " instead of " << hex(colourAt(expected, first)).toStdString();
 }
 
-bool isDotHighlighted(const QImage& image, int page) {
-  return isFilledWith(image, layout::pageDot(page), layout::colour::kCurrentDot);
+bool isDotHighlighted(const QImage& image, int page, QSize client, int scale) {
+  return isFilledWith(image, layout::scaled(layout::pageDot(page, client), scale), layout::colour::kCurrentDot);
 }
 
-std::vector<int> highlightedDots(const QImage& image) {
+std::vector<int> highlightedDots(const QImage& image, QSize client, int scale) {
   std::vector<int> pages;
   for (int page = 1; page <= layout::kPageCount; ++page)
-    if (isDotHighlighted(image, page)) pages.push_back(page);
+    if (isDotHighlighted(image, page, client, scale)) pages.push_back(page);
   return pages;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card_layout.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRgb>
@@ -14,8 +16,8 @@ QRgb colourAt(const QImage& image, QPoint point);
 
 // Every pixel of `region` has `colour`.
 ::testing::AssertionResult isFilledWith(const QImage& image, QRect region, QRgb colour);
-// The 1-pixel outline of `rect` has `colour`.
-::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour);
+// The 1-unit outline of `rect` has `colour`, in a capture at `scale` device pixels to the unit.
+::testing::AssertionResult hasOutline(const QImage& image, QRect rect, QRgb colour, int scale = 1);
 
 // Same size and every pixel the same.
 ::testing::AssertionResult isIdentical(const QImage& actual, const QImage& expected);
@@ -25,9 +27,10 @@ QRgb colourAt(const QImage& image, QPoint point);
 ::testing::AssertionResult isAlikeWithinAntiAliasing(const QImage& actual, const QImage& expected,
                                                      int tolerance);
 
-// Pages whose dot is wholly in the current page's colour.
-std::vector<int> highlightedDots(const QImage& image);
-bool isDotHighlighted(const QImage& image, int page);
+// Pages whose dot is wholly in the current page's colour, in a capture of a client area of
+// `client`'s size at `scale` device pixels to the layout unit.
+std::vector<int> highlightedDots(const QImage& image, QSize client = layout::kClientSize, int scale = 1);
+bool isDotHighlighted(const QImage& image, int page, QSize client = layout::kClientSize, int scale = 1);
 
 // Bounding box of the dark (text-like) pixels in `region`, if any.
 std::optional<QRect> darkPixelBounds(const QImage& image, QRect region);

@@ -9,7 +9,6 @@ namespace e2e::storm {
 namespace {
 
 using std::chrono::milliseconds;
-using x_input::MouseButton;
 
 // Every key a dot, the check box or a button reacts to. Alt+F4 is left out:
 // it would close the window, which is not a fault.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "x_input.h"
+#include "mouse_button.h"
 
 #include <QPointF>
 #include <QSize>
@@ -26,7 +26,7 @@ struct Spot {
 
 struct Click {
   Spot at;
-  x_input::MouseButton button;
+  MouseButton button;
   int times;  // 2 for a double click
 };
 struct Drag {

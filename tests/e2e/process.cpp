@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <initializer_list>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -62,6 +63,45 @@ pid_t spawn(std::vector<std::string> argv, const EnvironmentOverrides& overrides
   return pid;
 }
 
+// Spawns with each descriptor of `redirects` in place of the standard stream paired with it.
+pid_t spawnRedirected(const std::vector<std::string>& argv, const EnvironmentOverrides& environment,
+                      std::initializer_list<std::pair<int, int>> redirects) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  for (const auto& [descriptor, stream] : redirects) posix_spawn_file_actions_adddup2(&actions, descriptor, stream);
+  try {
+    const pid_t pid = spawn(argv, environment, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+  } catch (...) {
+    posix_spawn_file_actions_destroy(&actions);
+    throw;
+  }
+}
+
+pid_t spawnWithPipes(const std::vector<std::string>& argv, const EnvironmentOverrides& environment,
+                     StandardPipes& pipes) {
+  int input[2];
+  int output[2];
+  if (pipe2(input, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  if (pipe2(output, O_CLOEXEC) != 0) {
+    close(input[0]);
+    close(input[1]);
+    throw std::runtime_error("pipe failed");
+  }
+  pid_t pid = -1;
+  try {
+    pid = spawnRedirected(argv, environment, {{input[0], STDIN_FILENO}, {output[1], STDOUT_FILENO}});
+  } catch (...) {
+    for (const int end : {input[0], input[1], output[0], output[1]}) close(end);
+    throw;
+  }
+  close(input[0]);
+  close(output[1]);
+  pipes = {input[1], output[0]};
+  return pid;
+}
+
 int exitCodeOf(int status) {
   return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
@@ -71,6 +111,10 @@ int exitCodeOf(int status) {
 ChildProcess::ChildProcess(const std::vector<std::string>& argv,
                            const EnvironmentOverrides& environment)
     : pid_(spawn(argv, environment, nullptr)) {}
+
+ChildProcess::ChildProcess(const std::vector<std::string>& argv,
+                           const EnvironmentOverrides& environment, StandardPipes& pipes)
+    : pid_(spawnWithPipes(argv, environment, pipes)) {}
 
 ChildProcess::~ChildProcess() { kill(); }
 
@@ -117,19 +161,14 @@ CommandResult runCommand(const std::vector<std::string>& argv,
                          const EnvironmentOverrides& environment) {
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
   pid_t pid = -1;
   try {
-    pid = spawn(argv, environment, &actions);
+    pid = spawnRedirected(argv, environment, {{pipeEnds[1], STDOUT_FILENO}});
   } catch (...) {
-    posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[0]);
     close(pipeEnds[1]);
     throw;
   }
-  posix_spawn_file_actions_destroy(&actions);
   close(pipeEnds[1]);
 
   CommandResult result;

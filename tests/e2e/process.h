@@ -11,12 +11,22 @@ namespace e2e {
 // Environment entries "NAME=value" that replace or extend the inherited ones.
 using EnvironmentOverrides = std::vector<std::string>;
 
+// This process's ends of pipes to a child's standard input and output.
+struct StandardPipes {
+  int toInput = -1;
+  int fromOutput = -1;
+};
+
 // A program started in the background. It is killed when the object goes
 // away, so a failing test never leaves it running.
 class ChildProcess {
 public:
   explicit ChildProcess(const std::vector<std::string>& argv,
                         const EnvironmentOverrides& environment = {});
+  // Starts the program with its standard input and output connected to `pipes`, which the
+  // caller closes.
+  ChildProcess(const std::vector<std::string>& argv, const EnvironmentOverrides& environment,
+               StandardPipes& pipes);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;

@@ -1,12 +1,10 @@
 #include "storm_player.h"
 
 #include "card_layout.h"
-#include "process.h"
 
 #include <QRect>
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -14,13 +12,6 @@ namespace e2e {
 namespace {
 
 using namespace storm;
-
-QRect screenRect() {
-  std::istringstream size(runChecked({"xdotool", "getdisplaygeometry"}));
-  int width = 0, height = 0;
-  size >> width >> height;
-  return {0, 0, width, height};
-}
 
 // The part of the window a spot's area covers at the client size `client`.
 QRect areaRect(const Spot& spot, QSize client) {
@@ -53,46 +44,35 @@ QPoint clamped(QPoint point, QRect rect) {
 std::string text(QPoint p) { return "(" + std::to_string(p.x()) + "," + std::to_string(p.y()) + ")"; }
 std::string text(QSize s) { return std::to_string(s.width()) + "x" + std::to_string(s.height()); }
 
-const char* buttonName(x_input::MouseButton button) {
-  switch (button) {
-    case x_input::MouseButton::Left: return "left";
-    case x_input::MouseButton::Middle: return "middle";
-    case x_input::MouseButton::Right: return "right";
-  }
-  return "?";
-}
-
 }  // namespace
 
-StormPlayer::StormPlayer(const ProgramWindow& window) : window_(window), screen_(screenRect()) {}
+StormPlayer::StormPlayer(const ProgramWindow& window) : window_(window) {}
 
 StormPlayer::Target StormPlayer::locate(const Spot& spot) const {
-  const QRect client = window_.clientOnScreen();
-  const QRect visible = client & screen_;
-  if (visible.isEmpty()) throw std::runtime_error("the client area lies off the screen");
-  const QRect area = areaRect(spot, client.size());
+  const auto [client, reachable] = window_.clientArea();
+  if (reachable.isEmpty()) throw std::runtime_error("input reaches no part of the client area");
+  const QRect area = areaRect(spot, client);
   const QPoint inArea(area.x() + static_cast<int>(spot.within.x() * area.width()),
                       area.y() + static_cast<int>(spot.within.y() * area.height()));
-  const QPoint point = clamped(client.topLeft() + inArea, visible);
-  return {point, visible,
-          text(point - client.topLeft()) + " [" + areaName(spot) + "] in " + text(client.size())};
+  const QPoint point = clamped(inArea, reachable);
+  return {point, reachable, text(point) + " [" + areaName(spot) + "] in " + text(client)};
 }
 
 void StormPlayer::send(const Click& click) {
   const Target target = locate(click.at);
-  note(std::string(buttonName(click.button)) + (click.times == 2 ? " double click" : " click") +
+  note(std::string(nameOf(click.button)) + (click.times == 2 ? " double click" : " click") +
        " at " + target.description);
-  x_input::clickAt(target.point, click.button, click.times);
+  window_.click(target.point, click.button, click.times);
 }
 
 void StormPlayer::send(const Drag& drag) {
   const Target target = locate(drag.from);
   const QPoint reach(static_cast<int>(std::lround(drag.length * std::cos(drag.angle))),
                      static_cast<int>(std::lround(drag.length * std::sin(drag.angle))));
-  const QPoint end = clamped(target.point + reach, target.visible);
+  const QPoint end = clamped(target.point + reach, target.reachable);
   note("drag from " + target.description + " by " + text(end - target.point) + " in " +
        std::to_string(drag.duration.count()) + " ms");
-  x_input::drag(target.point, end, drag.duration);
+  window_.drag(target.point, end, drag.duration);
 }
 
 void StormPlayer::send(const Key& key) {

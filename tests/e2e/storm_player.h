@@ -10,8 +10,9 @@ namespace e2e {
 
 // Sends the steps of an input storm to the program's window as real input
 // and keeps the last of them, as sent, for a failure report. Pointer input
-// stays inside the part of the client area that is on the screen, so it never
-// reaches the window manager's frame, its close box or the desktop.
+// stays inside the part of the client area that input reaches (on an X screen,
+// the part on the screen), so it never reaches the window manager's frame, its
+// close box or the desktop.
 class StormPlayer {
 public:
   static constexpr size_t kRemembered = 50;
@@ -31,16 +32,15 @@ private:
   void send(const storm::Resize& resize);
   void send(const storm::Minimise& minimise);
 
-  // Where a spot lies on the screen now, and the visible client area there.
+  // Where a spot lies in the window now, and the part of it that input reaches.
   struct Target {
     QPoint point;
-    QRect visible;
+    QRect reachable;
     std::string description;
   };
   Target locate(const storm::Spot& spot) const;
 
   const ProgramWindow& window_;
-  const QRect screen_;
   int played_ = 0;
   std::deque<std::string> recent_;
 };

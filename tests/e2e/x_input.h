@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mouse_button.h"
+
 #include <QPoint>
 #include <chrono>
 #include <string>
@@ -10,8 +12,6 @@
 // A pointer move and the button action after it go out over one connection,
 // so the X server sees them in that order.
 namespace e2e::x_input {
-
-enum class MouseButton { Left = 1, Middle = 2, Right = 3 };
 
 void movePointer(QPoint screenPosition);
 void pressButtonAt(QPoint screenPosition, MouseButton button);
