@@ -31,6 +31,7 @@ struct FakeNode : AccessibleNode {
   bool IsFocused() const override { return focused; }
   bool IsCheckable() const override { return checkable; }
   bool IsChecked() const override { return checked; }
+  bool IsSelected() const override { return selected; }
   AccessibleNode* AccessibleParent() const override { return parent; }
   int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
   AccessibleNode* AccessibleChild(int index) const override { return children.at(index); }
@@ -43,6 +44,7 @@ struct FakeNode : AccessibleNode {
   bool focused = false;
   bool checkable = false;
   bool checked = false;
+  bool selected = false;
   int focusRequests = 0;
   FakeNode* parent = nullptr;
   std::vector<FakeNode*> children;
@@ -55,7 +57,7 @@ class AccessibilityTest : public testing::Test {
     root.Add(tabs).Add(page);
     tabs.Add(dot1).Add(dot2);
     page.Add(picture).Add(answer).Add(check).Add(next);
-    dot1.focusable = true;
+    dot1.focusable = dot1.selected = true;
     check.focusable = check.checkable = check.checked = true;
     next.focusable = next.focused = true;
     events.root = &root;
@@ -149,6 +151,15 @@ TEST_F(AccessibilityTest, StatesFollowTheControls) {
   EXPECT_TRUE(button->state().focused);
   EXPECT_FALSE(button->state().checkable);
   EXPECT_EQ(WindowInterface()->focusChild(), button);
+
+  // The current page's dot is the selected one of the tabs.
+  QAccessibleInterface* tabs = WindowInterface()->child(0);
+  EXPECT_TRUE(tabs->child(0)->state().selected);
+  EXPECT_FALSE(tabs->child(1)->state().selected);
+  dot1.selected = false;
+  dot2.selected = true;
+  EXPECT_FALSE(tabs->child(0)->state().selected);
+  EXPECT_TRUE(tabs->child(1)->state().selected);
 }
 
 TEST_F(AccessibilityTest, AScreenReaderFindsControlsByPointAndCanFocusThem) {
