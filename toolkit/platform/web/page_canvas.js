@@ -3,9 +3,19 @@ var LibraryLumivorCanvas = {
   $LumivorCanvas__deps: ['$LumivorWindows'],
   $LumivorCanvas: {
     context: null,
+    // By id: the decoded picture and, once drawn at another size, a copy scaled to that size.
     images: [null],
+    // The pictures whose scaled copies are kept, the latest last: those of the pages a slide
+    // shows, and a few more.
+    scaledKept: [],
+    scaledKeptMost: 4,
     fonts: {},
-    colour: function(rgb) { return '#' + (rgb | 0x1000000).toString(16).slice(1); },
+    colours: {},
+    colour: function(rgb) {
+      var colour = LumivorCanvas.colours[rgb];
+      if (!colour) colour = LumivorCanvas.colours[rgb] = '#' + (rgb | 0x1000000).toString(16).slice(1);
+      return colour;
+    },
     // Segoe UI where the system has it, else a comparable sans-serif.
     font: function(pixels) {
       var font = LumivorCanvas.fonts[pixels];
@@ -18,6 +28,29 @@ var LibraryLumivorCanvas = {
       font = {css: context.font, ascent: Math.round(ascent), lineHeight: Math.round(ascent) + Math.round(descent)};
       LumivorCanvas.fonts[pixels] = font;
       return font;
+    },
+    // The picture at `width` × `height`. It is scaled once for a size and then copied pixel
+    // for pixel, at any place: a slide moves it every frame, and scaling it each time would
+    // cost more and could shade it differently at each place.
+    scaled: function(picture, width, height) {
+      if (picture.bitmap.width === width && picture.bitmap.height === height) return picture.bitmap;
+      var kept = LumivorCanvas.scaledKept;
+      var copy = picture.scaled;
+      if (!copy || copy.width !== width || copy.height !== height) {
+        copy = document.createElement('canvas');
+        copy.width = width;
+        copy.height = height;
+        var context = copy.getContext('2d');
+        context.imageSmoothingEnabled = true;
+        context.imageSmoothingQuality = 'high';
+        context.drawImage(picture.bitmap, 0, 0, width, height);
+        picture.scaled = copy;
+      }
+      var at = kept.indexOf(picture);
+      if (at >= 0) kept.splice(at, 1);
+      kept.push(picture);
+      if (kept.length > LumivorCanvas.scaledKeptMost) kept.shift().scaled = null;
+      return copy;
     },
     // The lines of a text wrapped at its spaces to `width`; a word wider than that stays whole.
     wrap: function(context, text, width) {
@@ -42,13 +75,12 @@ var LibraryLumivorCanvas = {
   lumivor_canvas_begin__deps: ['$LumivorCanvas'],
   lumivor_canvas_begin: function(id, deviceWidth, deviceHeight, cssWidth, cssHeight) {
     var entry = LumivorWindows.open[id];
-    [entry.canvas, entry.back].forEach(function(canvas) {
-      if (canvas.width !== deviceWidth) canvas.width = deviceWidth;
-      if (canvas.height !== deviceHeight) canvas.height = deviceHeight;
-    });
-    entry.canvas.style.width = cssWidth + 'px';
-    entry.canvas.style.height = cssHeight + 'px';
-    var context = entry.backContext;
+    var canvas = entry.canvas;
+    if (canvas.width !== deviceWidth) canvas.width = deviceWidth;
+    if (canvas.height !== deviceHeight) canvas.height = deviceHeight;
+    canvas.style.width = cssWidth + 'px';
+    canvas.style.height = cssHeight + 'px';
+    var context = entry.context;
     context.save();
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = 'high';
@@ -57,11 +89,8 @@ var LibraryLumivorCanvas = {
 
   lumivor_canvas_end__deps: ['$LumivorCanvas'],
   lumivor_canvas_end: function(id) {
-    var entry = LumivorWindows.open[id];
-    entry.backContext.restore();
+    LumivorWindows.open[id].context.restore();
     LumivorCanvas.context = null;
-    if (entry.back.width === 0 || entry.back.height === 0) return;
-    entry.context.drawImage(entry.back, 0, 0);
   },
 
   lumivor_canvas_fill__deps: ['$LumivorCanvas'],
@@ -75,7 +104,7 @@ var LibraryLumivorCanvas = {
   lumivor_canvas_image: function(image, x, y, width, height, opacity) {
     var context = LumivorCanvas.context;
     context.globalAlpha = opacity;
-    context.drawImage(LumivorCanvas.images[image], x, y, width, height);
+    context.drawImage(LumivorCanvas.scaled(LumivorCanvas.images[image], width, height), x, y);
     context.globalAlpha = 1;
   },
 
@@ -133,15 +162,18 @@ var LibraryLumivorCanvas = {
       createImageBitmap(new Blob([bytes], {type: 'image/png'}), {colorSpaceConversion: 'none'}).then(function(bitmap) {
         HEAP32[size >> 2] = bitmap.width;
         HEAP32[(size >> 2) + 1] = bitmap.height;
-        wakeUp(LumivorCanvas.images.push(bitmap) - 1);
+        wakeUp(LumivorCanvas.images.push({bitmap: bitmap, scaled: null}) - 1);
       }, function() { wakeUp(0); });
     });
   },
 
   lumivor_release_image__deps: ['$LumivorCanvas'],
   lumivor_release_image: function(image) {
-    var bitmap = LumivorCanvas.images[image];
-    if (bitmap && bitmap.close) bitmap.close();
+    var picture = LumivorCanvas.images[image];
+    if (!picture) return;
+    if (picture.bitmap.close) picture.bitmap.close();
+    var at = LumivorCanvas.scaledKept.indexOf(picture);
+    if (at >= 0) LumivorCanvas.scaledKept.splice(at, 1);
     LumivorCanvas.images[image] = null;
   },
 };

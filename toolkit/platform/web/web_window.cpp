@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "toolkit/platform/web/decoding_pass.h"
 #include "toolkit/platform/web/key_input.h"
 #include "toolkit/platform/web/page_api.h"
 #include "toolkit/platform/web/web_canvas.h"
@@ -53,7 +54,7 @@ void WebWindow::Show() {
   if (visible_) return;
   visible_ = true;
   ReportSize();
-  // Painted before it is shown, so that the page never shows a window half drawn.
+  // Painted before it is shown, so that the page never shows an empty window.
   Paint();
   mirror_.Changed();
   Mirror();
@@ -95,6 +96,8 @@ void WebWindow::ReportSize() {
 
 void WebWindow::Paint() {
   invalid_ = false;
+  DecodingPass decoding;
+  events_.Paint(decoding);
   lumivor_canvas_begin(id_, scale_.ToDevice(width_), scale_.ToDevice(height_), width_, height_);
   WebCanvas canvas(scale_);
   events_.Paint(canvas);
