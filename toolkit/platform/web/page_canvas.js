@@ -52,6 +52,14 @@ var LibraryLumivorCanvas = {
       if (kept.length > LumivorCanvas.scaledKeptMost) kept.shift().scaled = null;
       return copy;
     },
+    // The width of a line in the font set; every frame draws the same few texts again.
+    widths: {},
+    measure: function(context, line) {
+      var key = context.font + '\n' + line;
+      var width = LumivorCanvas.widths[key];
+      if (width === undefined) width = LumivorCanvas.widths[key] = context.measureText(line).width;
+      return width;
+    },
     // The lines of a text wrapped at its spaces to `width`; a word wider than that stays whole.
     wrap: function(context, text, width) {
       var lines = [];
@@ -59,7 +67,7 @@ var LibraryLumivorCanvas = {
         var line = '';
         paragraph.split(' ').forEach(function(word) {
           var longer = line ? line + ' ' + word : word;
-          if (line && context.measureText(longer).width > width) {
+          if (line && LumivorCanvas.measure(context, longer) > width) {
             lines.push(line);
             line = word;
           } else {
@@ -76,10 +84,13 @@ var LibraryLumivorCanvas = {
   lumivor_canvas_begin: function(id, deviceWidth, deviceHeight, cssWidth, cssHeight) {
     var entry = LumivorWindows.open[id];
     var canvas = entry.canvas;
-    if (canvas.width !== deviceWidth) canvas.width = deviceWidth;
-    if (canvas.height !== deviceHeight) canvas.height = deviceHeight;
-    canvas.style.width = cssWidth + 'px';
-    canvas.style.height = cssHeight + 'px';
+    // Only a new size is set: the page lays itself out again for every change of style.
+    if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
+      canvas.width = deviceWidth;
+      canvas.height = deviceHeight;
+      canvas.style.width = cssWidth + 'px';
+      canvas.style.height = cssHeight + 'px';
+    }
     var context = entry.context;
     context.save();
     context.imageSmoothingEnabled = true;
@@ -119,7 +130,7 @@ var LibraryLumivorCanvas = {
     var lines = wrap ? LumivorCanvas.wrap(context, content, width) : content.split('\n');
     var top = centredDown ? y + (height - lines.length * font.lineHeight) / 2 : y;
     lines.forEach(function(line, index) {
-      var left = centredAcross ? x + (width - context.measureText(line).width) / 2 : x;
+      var left = centredAcross ? x + (width - LumivorCanvas.measure(context, line)) / 2 : x;
       // Whole device pixels, so that the glyphs are as sharp as the font's hinting makes them.
       context.fillText(line, Math.round(left), Math.round(top) + index * font.lineHeight + font.ascent);
     });
