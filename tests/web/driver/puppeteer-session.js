@@ -248,4 +248,4 @@ class PuppeteerSession {
   }
 }
 
-module.exports = { PuppeteerSession };
+module.exports = { PuppeteerSession, kLaunchOptions };
