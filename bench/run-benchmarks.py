@@ -110,7 +110,8 @@ def web_rows(web_dir, runs, required):
         return [note_row(label, "skipped: " + result["skipped"])], not required
     rows = []
     for r in result["rows"]:
-        counters = format_counters(r.get("counters", {}).items())
+        spread = [f"{end}={format_time(r[end + 'Ms'], 'ms')}" for end in ("min", "max") if end + "Ms" in r]
+        counters = ", ".join(filter(None, [*spread, format_counters(r.get("counters", {}).items())]))
         rows.append([label, r["benchmark"],
                      format_time(r["timeMs"], "ms") if "timeMs" in r else "",
                      format_time(r["cpuMs"], "ms") if "cpuMs" in r else "",

@@ -20,7 +20,7 @@ async function measureShownTime(session, programUrl, emptyUrl, runs) {
   }
   const row = (benchmark, times) => {
     const { median, min, max, count } = summarise(times);
-    return { benchmark, timeMs: median, iterations: count, counters: { min_ms: min, max_ms: max } };
+    return { benchmark, timeMs: median, minMs: min, maxMs: max, iterations: count };
   };
   const programRow = row('lumivor-shown, program', program);
   const emptyRow = row('lumivor-shown, empty canvas', empty);

@@ -75,10 +75,10 @@ async function measureSlideFrame(session, url, viewport, runs) {
   return [{
     benchmark: `slide frame, main thread, ${viewport.name}`,
     cpuMs: perFrame.median,
+    minMs: perFrame.min,
+    maxMs: perFrame.max,
     iterations: slides.reduce((sum, slide) => sum + slide.frames, 0),
     counters: {
-      min_ms: perFrame.min,
-      max_ms: perFrame.max,
       slides: runs,
       frames_per_slide: summarise(slides.map(slide => slide.frames)).median,
       cpu_ms_per_slide: summarise(slides.map(slide => slide.cpuMs)).median,

@@ -4,8 +4,9 @@
 // the time until the window is shown beside a page with an empty canvas, the main thread's work
 // in one frame of a slide on a desktop's and on a phone's viewport, and the memory held once
 // every page has been shown. Writes one JSON object to standard output, {"rows": [...]} with
-// each row's benchmark, timeMs or cpuMs (a median), iterations and counters, or {"skipped":
-// WHY} where the web build, the driver's npm packages or Chromium are missing.
+// each row's benchmark, timeMs or cpuMs (a median) with minMs and maxMs, iterations and
+// counters, or {"skipped": WHY} where the web build, the driver's npm packages or Chromium are
+// missing.
 //
 //   node web-bench.js --root FOLDER [--runs N]
 // N (7 unless given) is the number of visits to each page and of slides in each viewport.
