@@ -8,17 +8,17 @@ const { openPage, untilKeptOffline, press } = require('./program-page');
 const { startCounting, mainThreadCpuMs } = require('./renderer-process');
 const { summarise } = require('./summary');
 
-// Counts the frames the page shows: each is one copy onto a canvas in the document, the window's,
-// from the one the program draws on out of sight.
+// Counts the frames the page shows: each begins with the window's background filled whole, on
+// the canvas in the document, before the controls are drawn over it.
 function countFrames() {
   const frames = (window.lumivorBenchFrames = { count: 0, last: performance.now() });
-  const drawImage = CanvasRenderingContext2D.prototype.drawImage;
-  CanvasRenderingContext2D.prototype.drawImage = function (...args) {
-    if (this.canvas.isConnected) {
+  const fillRect = CanvasRenderingContext2D.prototype.fillRect;
+  CanvasRenderingContext2D.prototype.fillRect = function (x, y, width, height) {
+    if (this.canvas.isConnected && x === 0 && y === 0 && width === this.canvas.width && height === this.canvas.height) {
       frames.count += 1;
       frames.last = performance.now();
     }
-    return drawImage.apply(this, args);
+    return fillRect.apply(this, arguments);
   };
 }
 
