@@ -94,9 +94,10 @@ test-sanitize:
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	$(MAKE) test WINDOWS=no WEB=no BUILD_DIR=$(SANITIZE_DIR) CMAKE_FLAGS="$(CMAKE_FLAGS) -DLUMIVOR_SANITIZE=ON"
 
-# One table of every benchmark program's results.
+# One table of every benchmark program's results, and of the web build's in Chromium where
+# $(WEB_DIR) holds one (`make web`).
 bench: build
-	python3 bench/run-benchmarks.py $(BUILD_DIR) $(BENCH_FLAGS)
+	python3 bench/run-benchmarks.py $(BUILD_DIR) --web $(WEB_DIR) $(BENCH_FLAGS)
 
 # Start-up time of the Windows program under Wine beside a bare Win32 window.
 bench-windows: windows

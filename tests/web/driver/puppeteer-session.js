@@ -244,4 +244,4 @@ class PuppeteerSession {
   }
 }
 
-module.exports = { PuppeteerSession };
+module.exports = { PuppeteerSession, kLaunchOptions };
