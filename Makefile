@@ -3,6 +3,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-sanitize
 WINDOWS_DIR ?= build-windows
+WINDOWS_X86_DIR ?= build-windows-x86
 WEB_DIR ?= build-web
 BENCH_FLAGS ?=
 # `make test` also builds the Windows program and runs its tests under Wine;
@@ -31,26 +32,29 @@ build: configure
 run: build
 	./$(BUILD_DIR)/lumivor
 
-# $(call cross_build,<build dir>,<toolchain file>) configures the build directory
-# once, with the generators that draw the pictures and the icon taken from the
-# native build, and builds it.
+# $(call cross_build,<build dir>,<toolchain file>[,<more CMake flags>]) configures the
+# build directory, and again whenever the flags differ from those it was configured with,
+# with the generators that draw the pictures and the icon taken from the native build, and
+# builds it.
 define cross_build
 	cmake --build $(BUILD_DIR) --target lumivor_host_tools
-	@if [ ! -f $(1)/build.ninja ]; then \
-	  cmake -S . -B $(1) -G Ninja \
-	    -DCMAKE_TOOLCHAIN_FILE=$(2) \
-	    -DLUMIVOR_HOST_TOOLS=$(abspath $(BUILD_DIR))/host-tools.cmake; \
+	@flags="-DCMAKE_TOOLCHAIN_FILE=$(2) -DLUMIVOR_HOST_TOOLS=$(abspath $(BUILD_DIR))/host-tools.cmake $(3)"; \
+	if [ ! -f $(1)/build.ninja ] || [ "$$(cat $(1)/.cmake-flags 2>/dev/null)" != "$$flags" ]; then \
+	  cmake -S . -B $(1) -G Ninja $$flags && echo "$$flags" > $(1)/.cmake-flags; \
 	fi
 	cmake --build $(1)
 endef
 
-# The Windows program, cross-built with mingw-w64 into $(WINDOWS_DIR), with its
-# zip and installer.
+# The Windows programs, cross-built with mingw-w64: the 32-bit one into
+# $(WINDOWS_X86_DIR), which builds no tests, then the 64-bit one into $(WINDOWS_DIR),
+# with its tests; a zip of each, and the installer of both, which the 64-bit build makes.
 windows: build
 	@./scripts/install-deps.sh windows
-	$(call cross_build,$(WINDOWS_DIR),cmake/mingw-w64-x86_64.cmake)
+	$(call cross_build,$(WINDOWS_X86_DIR),cmake/mingw-w64-i686.cmake,-DLUMIVOR_BUILD_TESTS=OFF -DLUMIVOR_BUILD_BENCHMARKS=OFF)
+	$(call cross_build,$(WINDOWS_DIR),cmake/mingw-w64-x86_64.cmake,-DLUMIVOR_WINDOWS_X86_PROGRAM=$(abspath $(WINDOWS_X86_DIR))/windows/package/lumivor.exe)
 
-# The Windows build's own tests under Wine: the behaviour tests and the backend's.
+# The 64-bit Windows build's own tests under Wine: the behaviour tests and the backend's
+# (the 32-bit build builds no tests; the native build's tests run both programs).
 test-windows: windows
 	cd $(WINDOWS_DIR) && ctest --output-on-failure
 
@@ -73,7 +77,7 @@ test-browsers:
 	@./scripts/install-deps.sh browsers
 
 # Every test: behaviour tests, the real program in an X server, packaging, and
-# with WINDOWS=yes the same for the Windows program under Wine, with WEB=yes the
+# with WINDOWS=yes the same for both Windows programs under Wine, with WEB=yes the
 # web build's tests under Node and the web build in browsers (tests/web).
 test: build $(if $(filter yes,$(WINDOWS)),test-windows) $(if $(filter yes,$(WEB)),test-web test-browsers)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
@@ -90,9 +94,10 @@ test-sanitize:
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	$(MAKE) test WINDOWS=no WEB=no BUILD_DIR=$(SANITIZE_DIR) CMAKE_FLAGS="$(CMAKE_FLAGS) -DLUMIVOR_SANITIZE=ON"
 
-# One table of every benchmark program's results.
+# One table of every benchmark program's results, and of the web build's in Chromium where
+# $(WEB_DIR) holds one (`make web`).
 bench: build
-	python3 bench/run-benchmarks.py $(BUILD_DIR) $(BENCH_FLAGS)
+	python3 bench/run-benchmarks.py $(BUILD_DIR) --web $(WEB_DIR) $(BENCH_FLAGS)
 
 # Start-up time of the Windows program under Wine beside a bare Win32 window.
 bench-windows: windows
@@ -109,4 +114,4 @@ storm: build
 	  bash $(CURDIR)/tests/e2e/run-in-x.sh ./e2e_tests --gtest_filter='InputStorm*'
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WINDOWS_X86_DIR) $(WEB_DIR)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Lumivor.
 #   install-deps.sh            the Linux build
-#   install-deps.sh windows    also the Windows build: mingw-w64, Wine, NSIS, zip
+#   install-deps.sh windows    also the Windows builds: mingw-w64 for 64 and 32 bits, Wine for
+#                              both (wine32 from Debian's i386 architecture), NSIS, zip
 #   install-deps.sh web        also the web build: Emscripten, Node for its tests
 #   install-deps.sh browsers   also the browsers that test the web build (Chromium, Firefox ESR,
 #                              WebKitGTK's WebDriver), Node and the browser driver's npm packages
@@ -23,7 +24,11 @@ for build in "$@"; do
     windows)
       packages+=(
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-        wine wine64 nsis zip unzip icoutils
+        g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+        wine wine64 wine32:i386 nsis zip unzip icoutils
+        # Mesa's OpenGL for 32-bit Wine, whose Direct2D draws through it as the 64-bit
+        # one's does; without it the 32-bit program falls back to GDI+.
+        libgl1:i386 libglx-mesa0:i386
       )
       ;;
     web)
@@ -53,6 +58,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   export DEBIAN_FRONTEND=noninteractive
+  # Packages of another architecture (name:arch) need it enabled before the update.
+  for p in "${missing[@]}"; do
+    if [[ $p == *:* ]] && ! dpkg --print-foreign-architectures | grep -qx "${p#*:}"; then
+      "${sudo[@]}" dpkg --add-architecture "${p#*:}"
+    fi
+  done
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -2,10 +2,12 @@
 # Wine for the Windows build of Lumivor: a Wine prefix of its own, made once,
 # and the Windows settings that the program's drawing depends on.
 #
-#   wine-prefix.sh [--prefix DIR] [--windows-version win7|win8|win10] [--dpi N]
-#                  [--themes on|off] [COMMAND...]
+#   wine-prefix.sh [--prefix DIR] [--arch win64|win32] [--windows-version win7|win8|win10]
+#                  [--dpi N] [--themes on|off] [COMMAND...]
 #
-# DIR defaults to $WINEPREFIX. Makes the prefix unless it exists, then sets the
+# DIR defaults to $WINEPREFIX. Makes the prefix unless it exists, as a 64-bit Windows
+# (win64, which runs 32-bit programs too) or a 32-bit one (win32), by default $WINEARCH or
+# else win64; a prefix keeps the architecture it was made with. Then sets the
 # Windows version that Wine reports to programs, the display's dots per inch
 # (96 is 100 %, 144 is 150 %) and whether visual themes are on (the program
 # draws with Direct2D under a theme, with GDI+ without), each only if given.
@@ -16,12 +18,14 @@
 set -euo pipefail
 
 prefix=${WINEPREFIX:-}
+arch=${WINEARCH:-win64}
 version=
 dpi=
 themes=
 while [ $# -gt 0 ]; do
   case $1 in
     --prefix) prefix=$2; shift 2 ;;
+    --arch) arch=$2; shift 2 ;;
     --windows-version) version=$2; shift 2 ;;
     --dpi) dpi=$2; shift 2 ;;
     --themes) themes=$2; shift 2 ;;
@@ -34,6 +38,10 @@ if [ -z "$prefix" ]; then
   echo "wine-prefix.sh: give --prefix DIR or set WINEPREFIX" >&2
   exit 2
 fi
+case $arch in
+  win64 | win32) ;;
+  *) echo "wine-prefix.sh: --arch takes win64 or win32, not $arch" >&2; exit 2 ;;
+esac
 case $version in
   '' | win7 | win8 | win10) ;;
   *) echo "wine-prefix.sh: unknown Windows version $version" >&2; exit 2 ;;
@@ -46,7 +54,7 @@ esac
 mkdir -p "$prefix"
 export WINEPREFIX
 WINEPREFIX=$(cd "$prefix" && pwd)
-export WINEARCH=win64
+export WINEARCH=$arch
 export WINEDEBUG=-all
 # No Mono or Gecko installers asking to be run, and no menu entries on the
 # host for the shortcuts that an installer creates.

@@ -1,13 +1,15 @@
-; The per-user installer of Lumivor: no administrator rights, the program in the
-; user's own program folder, a Start-menu shortcut, and an entry among the
-; installed programs through which it is removed again.
-; Built by windows/CMakeLists.txt: makensis -DVERSION=… -DPROGRAM=<lumivor.exe>
+; The per-user installer of Lumivor: no administrator rights, the program that
+; fits the machine (64-bit on 64-bit Windows, 32-bit on 32-bit Windows) and its
+; licence in the user's own program folder, a Start-menu shortcut, and an entry
+; among the installed programs through which it is removed again.
+; Built by windows/CMakeLists.txt: makensis -DVERSION=… -DPUBLISHER=…
+;   -DPROGRAM_X64=<lumivor.exe> -DPROGRAM_X86=<lumivor.exe> -DLICENCE=<LICENSE.txt>
 ;   -DICON=<MAINICON.ico> -DOUTFILE=<setup.exe> installer.nsi
 ; Run with /S it installs, and its uninstaller removes, without a question.
 
 Unicode true
-; The program is 64-bit, so the installer may be too.
-Target amd64-unicode
+; 32-bit, so that it runs on 32-bit Windows too.
+Target x86-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
@@ -25,6 +27,8 @@ BrandingText "${PRODUCT} ${VERSION}"
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "x64.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -32,6 +36,11 @@ BrandingText "${PRODUCT} ${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lumivor.exe"
 
 !insertmacro MUI_PAGE_WELCOME
+; The licence asks nothing of whoever installs the program, so the page informs
+; and goes on with Next rather than asking for agreement.
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LICENCE_PAGE_BOTTOM)"
+!insertmacro MUI_PAGE_LICENSE "${LICENCE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -42,17 +51,26 @@ BrandingText "${PRODUCT} ${VERSION}"
 !insertmacro MUI_LANGUAGE "Russian"
 !insertmacro MUI_LANGUAGE "English"
 
+LangString LICENCE_PAGE_BOTTOM ${LANG_RUSSIAN} "Программа распространяется на этих условиях. Нажмите «Далее», чтобы продолжить."
+LangString LICENCE_PAGE_BOTTOM ${LANG_ENGLISH} "The program is distributed on these terms. Click Next to continue."
+
 Section
   SetShellVarContext current
   SetOutPath "$INSTDIR"
-  File "${PROGRAM}"
+  ; The 32-bit program everywhere else: Windows on ARM runs it too.
+  ${If} ${IsNativeAMD64}
+    File "/oname=lumivor.exe" "${PROGRAM_X64}"
+  ${Else}
+    File "/oname=lumivor.exe" "${PROGRAM_X86}"
+  ${EndIf}
+  File "${LICENCE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\lumivor.exe" "" "$INSTDIR\lumivor.exe" 0
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${SHOWN_NAME}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\lumivor.exe,0"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
@@ -66,6 +84,7 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\lumivor.exe"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   ; Only if empty: files the user put there stay.
   RMDir "$INSTDIR"

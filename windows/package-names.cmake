@@ -1,4 +1,7 @@
-# File names of the Windows packages, which the Windows build writes into the
-# top of its build folder and the tests of the native build check.
-set(LUMIVOR_WINDOWS_ZIP_NAME lumivor-${PROJECT_VERSION}-windows.zip)
+# File names of the Windows packages, which the Windows builds write into the top of their
+# build folders and the tests of the native build check: a zip of each Windows program,
+# named by its architecture (x64 or x86), and the installer of both.
+function(lumivor_windows_zip_name architecture variable)
+  set(${variable} lumivor-${PROJECT_VERSION}-windows-${architecture}.zip PARENT_SCOPE)
+endfunction()
 set(LUMIVOR_WINDOWS_SETUP_NAME lumivor-${PROJECT_VERSION}-setup.exe)

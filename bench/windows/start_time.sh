@@ -25,7 +25,10 @@ declare -A times
 for _ in $(seq "$runs"); do
   for program in "$@"; do
     start=$(date +%s%N)
-    wine "$program" &
+    # Wine's 64-bit loader runs a 64-bit program itself; `wine`, the 32-bit loader once
+    # wine32 is installed, would hand it on to another process, whose window has another
+    # process id. Debian keeps the 64-bit one off the path.
+    /usr/lib/wine/wine64 "$program" &
     pid=$!
     # Polled every 10 ms: xdotool's own --sync looks only twice a second.
     until xdotool search --onlyvisible --pid "$pid" >/dev/null; do sleep 0.01; done

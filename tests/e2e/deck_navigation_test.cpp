@@ -2,6 +2,7 @@
 // what a slide between two pages looks like.
 #include "card_layout.h"
 #include "image_checks.h"
+#include "page_at_rest.h"
 #include "program_window.h"
 #include "qt_printers.h"
 #include "slide_frames.h"
@@ -24,7 +25,7 @@ QImage slideWith(const ProgramWindow& window, QPoint button, int page) {
   const auto clicked = std::chrono::steady_clock::now();
   window.click(button);
   std::this_thread::sleep_until(clicked + kSlide + 50ms);
-  return window.captureSettled([page](const QImage& shot) { return isDotHighlighted(shot, page); });
+  return window.captureSettled([page](const QImage& shot) { return showsPageAtRest(shot, page); });
 }
 
 void expectEndPageLook(const QImage& shot) {
@@ -65,7 +66,7 @@ TEST(DeckNavigation, NextWalksToTheEndPageAndToStartSlidesBackToCardOne) {
   // "В начало": card 1 enters from the left while the end page leaves to the right.
   window.click(centreOf(kToStartButton));
   const auto frames = window.captureFor(kSlideWatch);
-  const QImage back = window.captureSettled([](const QImage& shot) { return isDotHighlighted(shot, 1); });
+  const QImage back = window.captureSettled([](const QImage& shot) { return showsPageAtRest(shot, 1); });
   EXPECT_TRUE(isIdentical(back, cardOne)) << "card 1 after \"В начало\"";
   const auto midSlide = firstSeamFrame(frames, cardOne, endPage);
   ASSERT_TRUE(midSlide) << "none of " << frames.size() << " captures shows card 1 entering from the left";
@@ -79,7 +80,7 @@ TEST(DeckNavigation, MidSlideShowsCardOneLeavingLeftAndCardTwoFollowingEdgeToEdg
 
   window.click(centreOf(kNextButton));
   const auto frames = window.captureFor(kSlideWatch);
-  const QImage cardTwo = window.captureSettled([](const QImage& shot) { return isDotHighlighted(shot, 2); });
+  const QImage cardTwo = window.captureSettled([](const QImage& shot) { return showsPageAtRest(shot, 2); });
   ASSERT_EQ(highlightedDots(cardTwo), std::vector<int>{2});
 
   const auto midSlide = firstSeamFrame(frames, cardOne, cardTwo);

@@ -97,7 +97,7 @@ void InputStorm::lookAtCards() {
     player.note("look at card " + std::to_string(card) + " through its dot");
     window.click(centreOf(pageDot(card)));
     const QImage shot =
-        window.captureSettled([card](const QImage& s) { return isDotHighlighted(s, card); });
+        window.captureSettled([card](const QImage& s) { return showsPageAtRest(s, card); });
     ASSERT_EQ(highlightedDots(shot), std::vector<int>{card}) << "after a click on its dot";
     ASSERT_NO_FATAL_FAILURE(expectAtRest(shot));
     if (look == 0) {

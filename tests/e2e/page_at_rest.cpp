@@ -129,4 +129,6 @@ bool boxTicked(const QImage& shot) {
   return result << " on page " << page;
 }
 
+bool showsPageAtRest(const QImage& shot, int page) { return isDotHighlighted(shot, page) && showsPageAtRest(shot); }
+
 }  // namespace e2e

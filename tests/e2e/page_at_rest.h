@@ -20,5 +20,8 @@ bool boxTicked(const QImage& shot);
 // places, showing its answer exactly while the box is ticked, or the end page
 // with "В начало" in the top-left corner. Any control may have the focus.
 ::testing::AssertionResult showsPageAtRest(const QImage& shot);
+// ... and that page is `page`. A page's dot is lit from the start of the slide
+// that brings it, so a lit dot alone does not tell that the slide is over.
+bool showsPageAtRest(const QImage& shot, int page);
 
 }  // namespace e2e

@@ -3,6 +3,7 @@
 // neither goes past the ends of the deck.
 #include "card_layout.h"
 #include "image_checks.h"
+#include "page_at_rest.h"
 #include "program_window.h"
 #include "slide_frames.h"
 
@@ -40,13 +41,13 @@ TEST_P(SwipesOverThePicture, SlideOnePageOrNoneAtTheEnds) {
   const QPoint end = leftwards ? kPictureLeft : kPictureRight;
   window.moveTo(start);
   const QImage before =
-      window.captureSettled([&](const QImage& shot) { return isDotHighlighted(shot, swipe.from); });
+      window.captureSettled([&](const QImage& shot) { return showsPageAtRest(shot, swipe.from); });
   ASSERT_EQ(highlightedDots(before), std::vector<int>{swipe.from});
 
   window.drag(start, end, kStrokeDuration);
   const auto frames = window.captureFor(kSlideWatch);
   const QImage after =
-      window.captureSettled([&](const QImage& shot) { return isDotHighlighted(shot, swipe.to); });
+      window.captureSettled([&](const QImage& shot) { return showsPageAtRest(shot, swipe.to); });
   EXPECT_EQ(highlightedDots(after), std::vector<int>{swipe.to});
 
   if (swipe.to == swipe.from) {

@@ -100,6 +100,15 @@ TEST_F(AccessibilityTest, StatesFollowTheControls) {
   EXPECT_TRUE(button->state().focused);
   EXPECT_FALSE(button->state().checkable);
   EXPECT_EQ(WindowInterface()->focusChild(), button);
+
+  // The current page's dot is the selected one of the tabs.
+  QAccessibleInterface* tabs = WindowInterface()->child(0);
+  EXPECT_TRUE(tabs->child(0)->state().selected);
+  EXPECT_FALSE(tabs->child(1)->state().selected);
+  dot1.selected = false;
+  dot2.selected = true;
+  EXPECT_FALSE(tabs->child(0)->state().selected);
+  EXPECT_TRUE(tabs->child(1)->state().selected);
 }
 
 TEST_F(AccessibilityTest, AScreenReaderFindsControlsByPointAndCanFocusThem) {

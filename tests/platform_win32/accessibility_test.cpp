@@ -38,6 +38,7 @@ class FakeNode : public AccessibleNode {
   bool IsFocused() const override { return focused; }
   bool IsCheckable() const override { return checkable; }
   bool IsChecked() const override { return checked; }
+  bool IsSelected() const override { return selected; }
   AccessibleNode* AccessibleParent() const override { return parent_; }
   int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
   AccessibleNode* AccessibleChild(int index) const override { return children.at(static_cast<std::size_t>(index)).get(); }
@@ -47,6 +48,7 @@ class FakeNode : public AccessibleNode {
   bool focused = false;
   bool checkable = false;
   bool checked = false;
+  bool selected = false;
   int focusRequests = 0;
   std::vector<std::unique_ptr<FakeNode>> children;
 
@@ -113,7 +115,8 @@ class Accessibility : public testing::Test {
  protected:
   void SetUp() override {
     FakeNode& pages = root_.Add(AccessibleRole::PageTabList, "", Rect{0, 0, 300, 200});
-    pages.Add(AccessibleRole::PageTab, "1", Rect{3, 180, 11, 188}).focusable = true;
+    FakeNode& current = pages.Add(AccessibleRole::PageTab, "1", Rect{3, 180, 11, 188});
+    current.focusable = current.selected = true;
     pages.Add(AccessibleRole::PageTab, "2", Rect{13, 180, 21, 188}).focusable = true;
     FakeNode& strip = root_.Add(AccessibleRole::Pane, "", Rect{0, 100, 300, 124});
     FakeNode& checkBox = strip.Add(AccessibleRole::CheckBox, "Правильный ответ", Rect{0, 100, 137, 124});
@@ -172,7 +175,9 @@ struct ControlCase {
 };
 
 const ControlCase kControls[] = {
-    {"PageTab", {1, 1}, ROLE_SYSTEM_PAGETAB, L"1", STATE_SYSTEM_FOCUSABLE, Rect{3, 180, 11, 188}},
+    {"PageTab", {1, 1}, ROLE_SYSTEM_PAGETAB, L"1", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTED,
+     Rect{3, 180, 11, 188}},
+    {"OtherPageTab", {1, 2}, ROLE_SYSTEM_PAGETAB, L"2", STATE_SYSTEM_FOCUSABLE, Rect{13, 180, 21, 188}},
     {"CheckBox", {2, 1}, ROLE_SYSTEM_CHECKBUTTON, L"Правильный ответ",
      STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED, Rect{0, 100, 137, 124}},
     {"Button", {2, 2}, ROLE_SYSTEM_PUSHBUTTON, L"Следующий", STATE_SYSTEM_FOCUSABLE, Rect{137, 100, 217, 124}},

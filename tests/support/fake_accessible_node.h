@@ -25,6 +25,7 @@ struct FakeNode : toolkit::platform::AccessibleNode {
   bool IsFocused() const override { return focused; }
   bool IsCheckable() const override { return checkable; }
   bool IsChecked() const override { return checked; }
+  bool IsSelected() const override { return selected; }
   AccessibleNode* AccessibleParent() const override { return parent; }
   int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
   AccessibleNode* AccessibleChild(int index) const override { return children.at(index); }
@@ -37,19 +38,20 @@ struct FakeNode : toolkit::platform::AccessibleNode {
   bool focused = false;
   bool checkable = false;
   bool checked = false;
+  bool selected = false;
   int focusRequests = 0;
   FakeNode* parent = nullptr;
   std::vector<FakeNode*> children;
 };
 
 // A card page in miniature: the tab list with two page dots, and a page with every kind of
-// control; the check box is checked and the button has the focus.
+// control; the first page is shown, the check box is checked and the button has the focus.
 struct MiniatureCardPage {
   MiniatureCardPage() {
     root.Add(tabs).Add(page);
     tabs.Add(dot1).Add(dot2);
     page.Add(picture).Add(answer).Add(check).Add(next);
-    dot1.focusable = true;
+    dot1.focusable = dot1.selected = true;
     check.focusable = check.checkable = check.checked = true;
     next.focusable = next.focused = true;
   }

@@ -81,6 +81,7 @@ TEST_F(AccessibilityTree, IsTheWindowWithItsPageTabsThenTheCurrentPage) {
     EXPECT_EQ(tab.Name(), "Страница " + std::to_string(page));
     EXPECT_EQ(tab.BoundsInWindow(), deck.Page(page)->BoundsInWindow()) << page;
     EXPECT_TRUE(tab.IsFocusable()) << page;
+    EXPECT_EQ(tab.IsSelected(), page == 1) << page;
   }
   const std::vector<Announced> expected = {{AccessibleRole::Graphic, ""},
                                            {AccessibleRole::Pane, ""},
@@ -132,6 +133,12 @@ TEST_F(AccessibilityTree, FollowsThePageChange) {
   deck.Tabs().SetTabIndex(119);
   const std::vector<Announced> endPage = {{AccessibleRole::Pane, ""}, {AccessibleRole::Button, "В начало"}};
   EXPECT_EQ(PageControls(), endPage);
+
+  std::vector<std::string> selected;
+  for (const AccessibleNode* tab : WithRole(AccessibleRole::PageTab)) {
+    if (tab->IsSelected()) selected.push_back(tab->Name());
+  }
+  EXPECT_EQ(selected, std::vector<std::string>{"Страница 120"}) << "the current page's tab alone";
 }
 
 }  // namespace

@@ -23,13 +23,14 @@ constexpr const char* kDocumentRole = "RootWebArea";
 
 std::string tabName(int page) { return "Страница " + std::to_string(page); }
 
-class AccessibilityTree : public ::testing::Test {
-protected:
-  std::vector<AccessibleElement> tree() const { return window.session<BrowserProgramSession>().accessibilityTree(); }
+// The tree as the browser reports it at one moment.
+class Tree {
+public:
+  explicit Tree(std::vector<AccessibleElement> elements) : elements_(std::move(elements)) {}
 
   std::vector<AccessibleElement> withRole(const std::string& role) const {
     std::vector<AccessibleElement> found;
-    for (const auto& element : tree())
+    for (const auto& element : elements_)
       if (element.role == role) found.push_back(element);
     return found;
   }
@@ -45,12 +46,12 @@ protected:
   // Some element besides the document is named `name`, whatever its role: a text's may be the
   // browser's own.
   bool hasNamed(std::string_view name) const {
-    const auto elements = tree();
-    return std::any_of(elements.begin(), elements.end(), [&](const AccessibleElement& element) {
+    return std::any_of(elements_.begin(), elements_.end(), [&](const AccessibleElement& element) {
       return element.name == name && element.role != kDocumentRole;
     });
   }
 
+  // The 120 tabs in order, the one of `page` alone selected.
   ::testing::AssertionResult showsPage(int page) const {
     const auto tabs = withRole("tab");
     if (tabs.size() != static_cast<size_t>(kPageCount))
@@ -64,50 +65,62 @@ protected:
     return ::testing::AssertionSuccess();
   }
 
+private:
+  std::vector<AccessibleElement> elements_;
+};
+
+class AccessibilityTree : public ::testing::Test {
+protected:
+  Tree tree() const { return Tree(window.session<BrowserProgramSession>().accessibilityTree()); }
+
   ProgramWindow window{std::make_unique<BrowserProgramSession>()};
 };
 
 TEST_F(AccessibilityTree, NamesTheWindowItsTabsAndCardOnesControls) {
-  EXPECT_TRUE(hasNamed(kCaption)) << "the window";
-  EXPECT_EQ(withRole("tablist").size(), 1u);
-  EXPECT_TRUE(showsPage(1));
-  const auto boxes = find("checkbox", deck::kRevealCaption);
+  const Tree tree = this->tree();
+  EXPECT_TRUE(tree.hasNamed(kCaption)) << "the window";
+  EXPECT_EQ(tree.withRole("tablist").size(), 1u);
+  EXPECT_TRUE(tree.showsPage(1));
+  const auto boxes = tree.find("checkbox", deck::kRevealCaption);
   ASSERT_EQ(boxes.size(), 1u) << "the current card's check box alone";
   EXPECT_EQ(boxes[0].checked, std::optional<bool>(false));
-  EXPECT_EQ(withRole("checkbox").size(), 1u);
-  EXPECT_EQ(find("button", deck::kNextCaption).size(), 1u);
-  EXPECT_FALSE(hasNamed(deck::AnswerText(1))) << "the answer is hidden";
-  EXPECT_FALSE(hasNamed(deck::kBackToStartCaption));
+  EXPECT_EQ(tree.withRole("checkbox").size(), 1u);
+  EXPECT_EQ(tree.find("button", deck::kNextCaption).size(), 1u);
+  EXPECT_FALSE(tree.hasNamed(deck::AnswerText(1))) << "the answer is hidden";
+  EXPECT_FALSE(tree.hasNamed(deck::kBackToStartCaption));
 }
 
 TEST_F(AccessibilityTree, FollowsTheRevealAndTheFocus) {
   window.click(kCheckBoxCaption);
   window.captureWhen(answerShown);
-  const auto boxes = find("checkbox", deck::kRevealCaption);
+  const Tree revealed = tree();
+  const auto boxes = revealed.find("checkbox", deck::kRevealCaption);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].checked, std::optional<bool>(true));
   EXPECT_TRUE(boxes[0].focused) << "the check box took the focus with the click";
-  EXPECT_TRUE(hasNamed(deck::AnswerText(1))) << "the answer is shown";
+  EXPECT_TRUE(revealed.hasNamed(deck::AnswerText(1))) << "the answer is shown";
 
   window.typeKeys("ctrl+Tab");
   window.captureSettled([](const QImage& shot) { return isDotHighlighted(shot, 2); });
-  EXPECT_TRUE(showsPage(2));
-  const auto tab = find("tab", tabName(2));
+  const Tree cardTwo = tree();
+  EXPECT_TRUE(cardTwo.showsPage(2));
+  const auto tab = cardTwo.find("tab", tabName(2));
   ASSERT_EQ(tab.size(), 1u);
   EXPECT_TRUE(tab[0].focused) << "Ctrl+Tab gives the new page's dot the focus";
-  const auto cardTwoBoxes = find("checkbox", deck::kRevealCaption);
+  const auto cardTwoBoxes = cardTwo.find("checkbox", deck::kRevealCaption);
   ASSERT_EQ(cardTwoBoxes.size(), 1u) << "card 2's check box alone";
   EXPECT_EQ(cardTwoBoxes[0].checked, std::optional<bool>(false));
-  EXPECT_FALSE(hasNamed(deck::AnswerText(1))) << "card 1's answer went with its page";
+  EXPECT_FALSE(cardTwo.hasNamed(deck::AnswerText(1))) << "card 1's answer went with its page";
 }
 
 TEST_F(AccessibilityTree, ShowsTheEndPagesButtonAlone) {
   window.click(centreOf(pageDot(kEndPage)));
   window.captureSettled([](const QImage& shot) { return isDotHighlighted(shot, kEndPage); });
-  EXPECT_TRUE(showsPage(kEndPage));
-  EXPECT_EQ(find("button", deck::kBackToStartCaption).size(), 1u);
-  EXPECT_TRUE(withRole("checkbox").empty());
-  EXPECT_FALSE(hasNamed(deck::kNextCaption));
+  const Tree tree = this->tree();
+  EXPECT_TRUE(tree.showsPage(kEndPage));
+  EXPECT_EQ(tree.find("button", deck::kBackToStartCaption).size(), 1u);
+  EXPECT_TRUE(tree.withRole("checkbox").empty());
+  EXPECT_FALSE(tree.hasNamed(deck::kNextCaption));
 }
 
 }  // namespace

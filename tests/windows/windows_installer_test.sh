@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Checks the installer of the Windows build under Wine: it asks for no
+# Checks the installer of the Windows builds under Wine: it asks for no
 # administrator rights; run with /S it installs the program for the current
-# user alone, with a Start-menu shortcut and an entry among the installed
-# programs; the installed program is the one in the zip, and it starts and
-# closes with exit code 0; the uninstaller, run with /S, removes all of it.
+# user alone, with its licence, a Start-menu shortcut and an entry among the
+# installed programs; the installed program and licence are those of ZIP, the
+# zip of the program that fits the Wine prefix's Windows, and the program starts
+# and closes with exit code 0; the uninstaller, run with /S, removes all of it.
 # Runs in a Wine session (scripts/wine-prefix.sh) in an X server with a window
 # manager. Prints every failed check.
 # Usage: windows_installer_test.sh SETUP.exe ZIP VERSION E2E_TESTS
@@ -57,11 +58,13 @@ status=$?
 [ "$status" -eq 0 ] || fail "the silent install ended with exit code $status"
 
 program=$install_dir/lumivor.exe
-for file in lumivor.exe uninstall.exe; do
+for file in lumivor.exe LICENSE.txt uninstall.exe; do
   [ -f "$install_dir/$file" ] || fail "$file is not in $install_dir"
 done
-unzip -q "$zip" lumivor.exe -d "$work/zip"
-cmp -s "$program" "$work/zip/lumivor.exe" || fail "the installed lumivor.exe differs from the zip's"
+unzip -q "$zip" lumivor.exe LICENSE.txt -d "$work/zip"
+for file in lumivor.exe LICENSE.txt; do
+  cmp -s "$install_dir/$file" "$work/zip/$file" || fail "the installed $file differs from that in $(basename "$zip")"
+done
 
 shortcut=$start_menu/$shortcut_name
 if [ ! -f "$shortcut" ]; then
@@ -74,6 +77,7 @@ entry=$(uninstall_entry)
 for line in \
   "\"DisplayName\"=\"Огни судов (Lumivor)\"" \
   "\"DisplayVersion\"=\"$version\"" \
+  "\"Publisher\"=\"Lumivor developers\"" \
   "\"DisplayIcon\"=\"$install_dir_windows\\lumivor.exe,0\"" \
   "\"InstallLocation\"=\"$install_dir_windows\"" \
   "\"UninstallString\"=\"\"$install_dir_windows\\uninstall.exe\"\"" \

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Checks the portable zip of the Windows build: it holds exactly lumivor.exe and
-the Russian readme; the readme is UTF-8 with a byte order mark and Windows line
-ends; the program is a 64-bit Windows GUI program carrying the icon MAINICON at
-16, 24, 32, 48 and 256 pixels and its application manifest. Prints every failed
-check. Usage: windows_zip_test.py ZIP"""
+"""Checks a portable zip of a Windows build: it holds exactly lumivor.exe, the
+Russian readme and the licence; the readme is UTF-8 with a byte order mark and
+Windows line ends; the licence is the project's, with Windows line ends; the
+program is a Windows GUI program of the zip's architecture (x64 or x86) that
+imports only what Windows 7 has, carrying the icon MAINICON at 16, 24, 32, 48 and
+256 pixels and its application manifest. Prints every failed check.
+Usage: windows_zip_test.py ZIP x64|x86 LICENSE"""
 
 import re
 import struct
@@ -16,6 +18,11 @@ from pathlib import Path
 
 PROGRAM = "lumivor.exe"
 README = "README-ru.txt"
+LICENCE = "LICENSE.txt"
+# Machine, optional header magic and subsystem (Windows GUI: no console window beside the
+# program's) of each architecture's program.
+PE_HEADERS = {"x64": (0x8664, 0x20B, 2), "x86": (0x14C, 0x10B, 2)}
+CHECK_IMPORTS = Path(__file__).resolve().parent.parent / "platform_win32" / "check-imports.sh"
 
 failures = []
 
@@ -39,6 +46,17 @@ def check_readme(text_bytes):
         fail(f"{README} is not in Russian")
     if PROGRAM not in text:
         fail(f"{README} does not name {PROGRAM}, the file to run")
+
+
+def check_licence(shipped, licence):
+    if shipped != licence.replace(b"\n", b"\r\n"):
+        fail(f"{LICENCE} is not the project's licence with Windows line ends")
+
+
+def check_imports(program_path):
+    result = subprocess.run(["bash", str(CHECK_IMPORTS), str(program_path)], capture_output=True, text=True)
+    if result.returncode != 0:
+        fail(f"{PROGRAM} imports what it must not:\n{result.stdout}{result.stderr}")
 
 
 def pe_header(program):
@@ -130,24 +148,29 @@ def check_manifest(program_path):
 
 
 def main():
-    if not Path(sys.argv[1]).is_file():
-        fail(f"{sys.argv[1]} does not exist: `make windows` builds it")
+    zip_path, architecture, licence_path = sys.argv[1:4]
+    if not Path(zip_path).is_file():
+        fail(f"{zip_path} does not exist: `make windows` builds it")
         return 1
-    with zipfile.ZipFile(sys.argv[1]) as archive:
+    with zipfile.ZipFile(zip_path) as archive:
         names = sorted(archive.namelist())
-        if names != sorted([PROGRAM, README]):
-            fail(f"the zip holds {names}, expected {PROGRAM} and {README} and nothing else")
+        if names != sorted([PROGRAM, README, LICENCE]):
+            fail(f"the zip holds {names}, expected {PROGRAM}, {README} and {LICENCE} and nothing else")
         with tempfile.TemporaryDirectory() as work:
             archive.extractall(work)
             readme = Path(work, README)
             if readme.is_file():
                 check_readme(readme.read_bytes())
+            licence = Path(work, LICENCE)
+            if licence.is_file():
+                check_licence(licence.read_bytes(), Path(licence_path).read_bytes())
             program_path = Path(work, PROGRAM)
             if program_path.is_file():
                 header = pe_header(program_path.read_bytes())
-                # x86-64 (0x8664), PE32+ (0x20b), Windows GUI: no console window beside the program's.
-                if header != (0x8664, 0x20B, 2):
-                    fail(f"{PROGRAM} is not a 64-bit Windows GUI program: machine, magic, subsystem {header}")
+                if header != PE_HEADERS[architecture]:
+                    fail(f"{PROGRAM} is not an {architecture} Windows GUI program: machine, magic, "
+                         f"subsystem {header}, expected {PE_HEADERS[architecture]}")
+                check_imports(program_path)
                 check_icon(program_path)
                 check_manifest(program_path)
     return 1 if failures else 0

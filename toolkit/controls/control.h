@@ -96,6 +96,7 @@ class TControl : public TComponent, public platform::AccessibleNode {
   bool IsFocused() const override;
   bool IsCheckable() const override { return false; }
   bool IsChecked() const override { return false; }
+  bool IsSelected() const override { return false; }
   AccessibleNode* AccessibleParent() const override;
   int AccessibleChildCount() const override;
   AccessibleNode* AccessibleChild(int index) const override;

@@ -39,6 +39,7 @@ class TTabItem : public TControl {
   // The page's text, its number, is not drawn; the dot is announced as that page.
   std::string Name() const override;
   std::optional<AccessibleRole> RoleOf() const override { return AccessibleRole::PageTab; }
+  bool IsSelected() const override { return IsCurrent(); }
 
  private:
   friend class TTabControl;

@@ -108,6 +108,8 @@ class AccessibleNode {
   virtual bool IsFocused() const = 0;
   virtual bool IsCheckable() const = 0;
   virtual bool IsChecked() const = 0;
+  // The current one of a set, as a page's tab is while its page is shown.
+  virtual bool IsSelected() const = 0;
   virtual AccessibleNode* AccessibleParent() const = 0;
   virtual int AccessibleChildCount() const = 0;
   virtual AccessibleNode* AccessibleChild(int index) const = 0;

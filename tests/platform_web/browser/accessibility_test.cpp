@@ -31,6 +31,7 @@ constexpr std::string_view kMirrorLines = R"((() => {
     const box = element.getBoundingClientRect();
     let line = role + ' "' + name + '"';
     if (element.hasAttribute('aria-checked')) line += ' checked=' + element.getAttribute('aria-checked');
+    if (element.hasAttribute('aria-selected')) line += ' selected=' + element.getAttribute('aria-selected');
     if (element.hasAttribute('tabindex')) line += ' tabindex=' + element.getAttribute('tabindex');
     lines.push(line + ' at ' + box.left + ',' + box.top + ' ' + box.width + 'x' + box.height + ' in ' + parentRole);
     for (const child of element.children) visit(child, role);
@@ -50,6 +51,7 @@ void Describe(const FakeNode& node, const char* parentRole, std::vector<std::str
   std::ostringstream line;
   line << role << " \"" << node.name << '"';
   if (node.checkable) line << " checked=" << (node.checked ? "true" : "false");
+  if (node.role == toolkit::platform::AccessibleRole::PageTab) line << " selected=" << (node.selected ? "true" : "false");
   if (node.focusable) line << " tabindex=-1";
   line << " at " << node.bounds.left << ',' << node.bounds.top << ' ' << node.bounds.Width() << 'x'
        << node.bounds.Height() << " in " << parentRole;
@@ -121,6 +123,7 @@ struct TreeChange {
 TEST_F(AccessibilityTest, TheMirrorFollowsEveryChangeItIsToldOf) {
   const TreeChange changes[] = {
       {"the box unchecked", [&] { check.checked = false; }, check, AccessibleChange::State},
+      {"the next page shown", [&] { dot1.selected = false, dot2.selected = true; }, dot2, AccessibleChange::State},
       {"the answer renamed", [&] { answer.name = "Другой ответ"; }, answer, AccessibleChange::Name},
       {"the answer hidden", [&] { std::erase(page.children, &answer); }, page, AccessibleChange::Structure},
       {"the answer back", [&] { page.children.insert(page.children.begin() + 1, &answer); }, page,
@@ -191,10 +194,10 @@ TEST_F(AccessibilityTest, TheBrowserReportsTheControlsToScreenReaders) {
       "(" + tree +
       ")[0].nodes.filter(node => node.name !== '' && node.role !== 'RootWebArea')"
       ".map(node => node.role + ' ' + node.name + (node.checked === undefined ? '' : ' checked=' + node.checked)"
-      " + (node.focused ? ' focused' : '')).join('\\n')");
+      " + (node.selected ? ' selected' : '') + (node.focused ? ' focused' : '')).join('\\n')");
 
   EXPECT_THAT(Lines(lines),
-              testing::IsSupersetOf({"tab Страница 1", "tab Страница 2", "checkbox Правильный ответ checked=true",
+              testing::IsSupersetOf({"tab Страница 1 selected", "tab Страница 2", "checkbox Правильный ответ checked=true",
                                      "button Следующий focused", "StaticText Ответ"}));
   EXPECT_THAT(Lines(lines), testing::Each(testing::Not(testing::StartsWith("canvas"))));
 }

@@ -339,7 +339,8 @@ TEST_F(CanvasTest, AFrameIsShownWholeThoughItsPaintWaitsForAPicture) {
   std::unique_ptr<Bitmap> bitmap;
   const Pixels painted = Paint([&](Canvas& canvas) {
     canvas.FillRect({0, 0, kWidth, kHeight}, kRed);
-    bitmap = TestPlatform().DecodePng(png);
+    // Decoded on its first paint and kept, as a picture control does.
+    if (!bitmap) bitmap = TestPlatform().DecodePng(png);
     canvas.DrawBitmap(*bitmap, {20, 10, 40, 30}, 1.0);
   });
   PageValue("restoreDecode()");

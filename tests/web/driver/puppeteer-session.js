@@ -201,24 +201,20 @@ class PuppeteerSession {
     }));
   }
 
-  // Firefox shows its accessibility tree to WebDriver BiDi only through queries by role and name:
-  // every element with an ARIA role is reported with the role and the name that Firefox finds it
-  // by, empty where it does not, and with the states the page gives it; texts as they stand.
+  // Firefox shows its accessibility tree to WebDriver BiDi only through queries by role and name,
+  // each of which walks the whole tree: every element with an ARIA role is reported with the role
+  // that Firefox finds it by (empty where it does not), with the name and the states the page
+  // gives it; texts as they stand.
   async engineConfirmedRoles() {
     const elements = await this.page.evaluate(new Function(kAccessibleElements), false);
     const indexOf = handle => handle.evaluate(element => [...document.querySelectorAll('*')].indexOf(element));
-    const found = async query => Promise.all((await this.page.$$(`::-p-aria(${query})`)).map(indexOf));
-    const quoted = text => JSON.stringify(text);
-    const roles = elements.filter(e => e.role !== 'text');
     const byRole = new Map();
-    for (const role of new Set(roles.map(e => e.role))) byRole.set(role, new Set(await found(`[role=${quoted(role)}]`)));
-    return Promise.all(elements.map(async ({ index, ...element }) => {
-      if (element.role === 'text') return element;
-      const roleFound = byRole.get(element.role).has(index);
-      const nameFound = roleFound && element.name !== '' &&
-        (await found(`[name=${quoted(element.name)}][role=${quoted(element.role)}]`)).includes(index);
-      return { ...element, role: roleFound ? element.role : '', name: nameFound ? element.name : '' };
-    }));
+    for (const role of new Set(elements.map(e => e.role).filter(role => role !== 'text'))) {
+      const handles = await this.page.$$(`::-p-aria([role=${JSON.stringify(role)}])`);
+      byRole.set(role, new Set(await Promise.all(handles.map(indexOf))));
+    }
+    return elements.map(({ index, ...element }) =>
+      element.role === 'text' || byRole.get(element.role).has(index) ? element : { ...element, role: '' });
   }
 
   async console() {
@@ -248,4 +244,4 @@ class PuppeteerSession {
   }
 }
 
-module.exports = { PuppeteerSession };
+module.exports = { PuppeteerSession, kLaunchOptions };

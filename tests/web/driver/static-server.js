@@ -25,8 +25,9 @@ function typeOf(file) {
 }
 
 // Resolves to { url, refuse(on), close() } once the server listens on a free port. While refusing,
-// every request's connection is dropped, as when the network is gone.
-function serveFolder(root) {
+// every request's connection is dropped, as when the network is gone. `onServe`, where given, is
+// told the path of every file the server sends.
+function serveFolder(root, { onServe } = {}) {
   const top = path.resolve(root);
   let refusing = false;
   const sockets = new Set();
@@ -52,6 +53,7 @@ function serveFolder(root) {
         'Content-Length': body.length,
         'Cache-Control': 'no-store',
       });
+      if (onServe) onServe(file);
       response.end(request.method === 'HEAD' ? undefined : body);
     });
   });

@@ -62,6 +62,7 @@ QAccessible::State AccessibleNodeInterface::state() const {
   state.focused = node_.IsFocused();
   state.checkable = node_.IsCheckable();
   state.checked = node_.IsChecked();
+  state.selected = node_.IsSelected();
   return state;
 }
 

@@ -11,10 +11,11 @@ namespace {
 constexpr int kFocusable = 1;
 constexpr int kCheckable = 2;
 constexpr int kChecked = 4;
+constexpr int kSelected = 8;
 
 int States(const AccessibleNode& node) {
   return (node.IsFocusable() ? kFocusable : 0) | (node.IsCheckable() ? kCheckable : 0) |
-         (node.IsChecked() ? kChecked : 0);
+         (node.IsChecked() ? kChecked : 0) | (node.IsSelected() ? kSelected : 0);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@ var LibraryLumivorMirror = {
     // CheckBox, Button. Static text is plain text in its element.
     roles: ['application', 'tablist', 'tab', 'group', 'img', null, 'checkbox', 'button'],
     staticText: 5,
-    states: {focusable: 1, checkable: 2, checked: 4},
+    states: {focusable: 1, checkable: 2, checked: 4, selected: 8},
+    tab: 2,
     elementStyle: 'position:absolute;margin:0;padding:0;border:0;box-sizing:border-box;overflow:hidden;' +
                   'outline:none;color:transparent;background:transparent;white-space:pre-wrap;font:12px sans-serif',
     mirrors: {},
@@ -87,6 +88,8 @@ var LibraryLumivorMirror = {
     set(element, 'tabindex', states & LumivorMirror.states.focusable ? '-1' : null);
     set(element, 'aria-checked', states & LumivorMirror.states.checkable
         ? String((states & LumivorMirror.states.checked) !== 0) : null);
+    set(element, 'aria-selected', role === LumivorMirror.tab
+        ? String((states & LumivorMirror.states.selected) !== 0) : null);
     // Placed in its parent's element, whose own place is relative to the window.
     var origin = pass.origins[parent] || pass.origins[0];
     var place = [x - origin.x, y - origin.y, width, height].join(',');

@@ -23,7 +23,8 @@ void lumivor_set_caption(const char* caption, int length);
 void lumivor_add_icon(int size, const std::uint8_t* png, int length);
 void lumivor_alert(const char* text, int length);
 
-// Drawing (page_canvas.js), between begin and end, which shows the finished frame at once.
+// Drawing (page_canvas.js), between begin and end; a frame drawn without waiting in between
+// is shown whole.
 void lumivor_canvas_begin(int window, int deviceWidth, int deviceHeight, double cssWidth, double cssHeight);
 void lumivor_canvas_end(int window);
 void lumivor_canvas_fill(int x, int y, int width, int height, int rgb);

@@ -3,9 +3,19 @@ var LibraryLumivorCanvas = {
   $LumivorCanvas__deps: ['$LumivorWindows'],
   $LumivorCanvas: {
     context: null,
+    // By id: the decoded picture and, once drawn at another size, a copy scaled to that size.
     images: [null],
+    // The pictures whose scaled copies are kept, the latest last: those of the pages a slide
+    // shows, and a few more.
+    scaledKept: [],
+    scaledKeptMost: 4,
     fonts: {},
-    colour: function(rgb) { return '#' + (rgb | 0x1000000).toString(16).slice(1); },
+    colours: {},
+    colour: function(rgb) {
+      var colour = LumivorCanvas.colours[rgb];
+      if (!colour) colour = LumivorCanvas.colours[rgb] = '#' + (rgb | 0x1000000).toString(16).slice(1);
+      return colour;
+    },
     // Segoe UI where the system has it, else a comparable sans-serif.
     font: function(pixels) {
       var font = LumivorCanvas.fonts[pixels];
@@ -19,6 +29,37 @@ var LibraryLumivorCanvas = {
       LumivorCanvas.fonts[pixels] = font;
       return font;
     },
+    // The picture at `width` × `height`. It is scaled once for a size and then copied pixel
+    // for pixel, at any place: a slide moves it every frame, and scaling it each time would
+    // cost more and could shade it differently at each place.
+    scaled: function(picture, width, height) {
+      if (picture.bitmap.width === width && picture.bitmap.height === height) return picture.bitmap;
+      var kept = LumivorCanvas.scaledKept;
+      var copy = picture.scaled;
+      if (!copy || copy.width !== width || copy.height !== height) {
+        copy = document.createElement('canvas');
+        copy.width = width;
+        copy.height = height;
+        var context = copy.getContext('2d');
+        context.imageSmoothingEnabled = true;
+        context.imageSmoothingQuality = 'high';
+        context.drawImage(picture.bitmap, 0, 0, width, height);
+        picture.scaled = copy;
+      }
+      var at = kept.indexOf(picture);
+      if (at >= 0) kept.splice(at, 1);
+      kept.push(picture);
+      if (kept.length > LumivorCanvas.scaledKeptMost) kept.shift().scaled = null;
+      return copy;
+    },
+    // The width of a line in the font set; every frame draws the same few texts again.
+    widths: {},
+    measure: function(context, line) {
+      var key = context.font + '\n' + line;
+      var width = LumivorCanvas.widths[key];
+      if (width === undefined) width = LumivorCanvas.widths[key] = context.measureText(line).width;
+      return width;
+    },
     // The lines of a text wrapped at its spaces to `width`; a word wider than that stays whole.
     wrap: function(context, text, width) {
       var lines = [];
@@ -26,7 +67,7 @@ var LibraryLumivorCanvas = {
         var line = '';
         paragraph.split(' ').forEach(function(word) {
           var longer = line ? line + ' ' + word : word;
-          if (line && context.measureText(longer).width > width) {
+          if (line && LumivorCanvas.measure(context, longer) > width) {
             lines.push(line);
             line = word;
           } else {
@@ -42,13 +83,15 @@ var LibraryLumivorCanvas = {
   lumivor_canvas_begin__deps: ['$LumivorCanvas'],
   lumivor_canvas_begin: function(id, deviceWidth, deviceHeight, cssWidth, cssHeight) {
     var entry = LumivorWindows.open[id];
-    [entry.canvas, entry.back].forEach(function(canvas) {
-      if (canvas.width !== deviceWidth) canvas.width = deviceWidth;
-      if (canvas.height !== deviceHeight) canvas.height = deviceHeight;
-    });
-    entry.canvas.style.width = cssWidth + 'px';
-    entry.canvas.style.height = cssHeight + 'px';
-    var context = entry.backContext;
+    var canvas = entry.canvas;
+    // Only a new size is set: the page lays itself out again for every change of style.
+    if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
+      canvas.width = deviceWidth;
+      canvas.height = deviceHeight;
+      canvas.style.width = cssWidth + 'px';
+      canvas.style.height = cssHeight + 'px';
+    }
+    var context = entry.context;
     context.save();
     context.imageSmoothingEnabled = true;
     context.imageSmoothingQuality = 'high';
@@ -57,11 +100,8 @@ var LibraryLumivorCanvas = {
 
   lumivor_canvas_end__deps: ['$LumivorCanvas'],
   lumivor_canvas_end: function(id) {
-    var entry = LumivorWindows.open[id];
-    entry.backContext.restore();
+    LumivorWindows.open[id].context.restore();
     LumivorCanvas.context = null;
-    if (entry.back.width === 0 || entry.back.height === 0) return;
-    entry.context.drawImage(entry.back, 0, 0);
   },
 
   lumivor_canvas_fill__deps: ['$LumivorCanvas'],
@@ -75,7 +115,7 @@ var LibraryLumivorCanvas = {
   lumivor_canvas_image: function(image, x, y, width, height, opacity) {
     var context = LumivorCanvas.context;
     context.globalAlpha = opacity;
-    context.drawImage(LumivorCanvas.images[image], x, y, width, height);
+    context.drawImage(LumivorCanvas.scaled(LumivorCanvas.images[image], width, height), x, y);
     context.globalAlpha = 1;
   },
 
@@ -90,7 +130,7 @@ var LibraryLumivorCanvas = {
     var lines = wrap ? LumivorCanvas.wrap(context, content, width) : content.split('\n');
     var top = centredDown ? y + (height - lines.length * font.lineHeight) / 2 : y;
     lines.forEach(function(line, index) {
-      var left = centredAcross ? x + (width - context.measureText(line).width) / 2 : x;
+      var left = centredAcross ? x + (width - LumivorCanvas.measure(context, line)) / 2 : x;
       // Whole device pixels, so that the glyphs are as sharp as the font's hinting makes them.
       context.fillText(line, Math.round(left), Math.round(top) + index * font.lineHeight + font.ascent);
     });
@@ -133,15 +173,18 @@ var LibraryLumivorCanvas = {
       createImageBitmap(new Blob([bytes], {type: 'image/png'}), {colorSpaceConversion: 'none'}).then(function(bitmap) {
         HEAP32[size >> 2] = bitmap.width;
         HEAP32[(size >> 2) + 1] = bitmap.height;
-        wakeUp(LumivorCanvas.images.push(bitmap) - 1);
+        wakeUp(LumivorCanvas.images.push({bitmap: bitmap, scaled: null}) - 1);
       }, function() { wakeUp(0); });
     });
   },
 
   lumivor_release_image__deps: ['$LumivorCanvas'],
   lumivor_release_image: function(image) {
-    var bitmap = LumivorCanvas.images[image];
-    if (bitmap && bitmap.close) bitmap.close();
+    var picture = LumivorCanvas.images[image];
+    if (!picture) return;
+    if (picture.bitmap.close) picture.bitmap.close();
+    var at = LumivorCanvas.scaledKept.indexOf(picture);
+    if (at >= 0) LumivorCanvas.scaledKept.splice(at, 1);
     LumivorCanvas.images[image] = null;
   },
 };

@@ -76,9 +76,12 @@ var LibraryLumivorEvents = {
       LumivorEvents.watchPixelRatio();
       window.addEventListener('keydown', function(event) {
         if (event.isComposing) return;
-        if (!event.altKey && !event.metaKey && LumivorEvents.ownKeys.indexOf(event.key) >= 0) event.preventDefault();
+        // WebKitGTK names Tab pressed with Shift "Unidentified" (the system sends it as a key of its
+        // own, ISO_Left_Tab); its code still names the Tab key.
+        var key = event.key === 'Unidentified' && event.code === 'Tab' ? 'Tab' : event.key;
+        if (!event.altKey && !event.metaKey && LumivorEvents.ownKeys.indexOf(key) >= 0) event.preventDefault();
         LumivorEvents.push(LumivorEvents.record(kind.keyDown,
-            {key: event.key, modifiers: LumivorEvents.modifiers(event), time: event.timeStamp}));
+            {key: key, modifiers: LumivorEvents.modifiers(event), time: event.timeStamp}));
       });
       window.addEventListener('focus', function() { LumivorEvents.push(LumivorEvents.record(kind.activated)); });
       window.addEventListener('blur', function() { LumivorEvents.push(LumivorEvents.record(kind.deactivated)); });

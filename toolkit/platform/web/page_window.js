@@ -17,15 +17,7 @@ var LibraryLumivorWindows = {
     // Screen readers read the mirror of the window's controls instead.
     canvas.setAttribute('aria-hidden', 'true');
     document.body.appendChild(canvas);
-    // Each frame is drawn here first and shown whole, never half drawn, even when drawing
-    // waits for a picture to be decoded.
-    var back = document.createElement('canvas');
-    LumivorWindows.open[id] = {
-      canvas: canvas,
-      context: canvas.getContext('2d', {alpha: false}),
-      back: back,
-      backContext: back.getContext('2d', {alpha: false}),
-    };
+    LumivorWindows.open[id] = {canvas: canvas, context: canvas.getContext('2d', {alpha: false})};
     LumivorEvents.attachPage();
     LumivorEvents.attachCanvas(canvas);
   },

@@ -56,16 +56,13 @@ void WebCanvas::DrawTick(const Rect& box, Color color) {
   lumivor_canvas_polyline(points.data(), scale_.ToDevice(TickPath::kStrokeWidth), Rgb(color));
 }
 
-void WebCanvas::Save() {
-  saved_.push_back(offset_);
-  lumivor_canvas_save();
-}
+void WebCanvas::Save() { saved_.push_back({offset_}); }
 
 void WebCanvas::Restore() {
   if (saved_.empty()) return;
-  offset_ = saved_.back();
+  offset_ = saved_.back().offset;
+  if (saved_.back().clipSaved) lumivor_canvas_restore();
   saved_.pop_back();
-  lumivor_canvas_restore();
 }
 
 void WebCanvas::Translate(int dx, int dy) {
@@ -74,6 +71,10 @@ void WebCanvas::Translate(int dx, int dy) {
 }
 
 void WebCanvas::ClipTo(const Rect& rect) {
+  if (!saved_.empty() && !saved_.back().clipSaved) {
+    lumivor_canvas_save();
+    saved_.back().clipSaved = true;
+  }
   // A clip to nothing still clips: it hides everything drawn until it is restored.
   const Rect device = scale_.ToDevice(rect.Offset(offset_.dx, offset_.dy));
   lumivor_canvas_clip(device.left, device.top, std::max(device.Width(), 0), std::max(device.Height(), 0));

@@ -31,12 +31,19 @@ class WebCanvas final : public Canvas {
     int dx = 0;
     int dy = 0;
   };
+  // What Restore brings back: the offset, and the page's clip if a ClipTo since the Save
+  // narrowed it. The page saves its clip only then: saving the context costs, and most
+  // controls never clip.
+  struct Saved {
+    Offset offset;
+    bool clipSaved = false;
+  };
   // The rectangle in device pixels; nothing for one with no area.
   std::optional<Rect> Device(const Rect& rect) const;
 
   DeviceScale scale_;
   Offset offset_;
-  std::vector<Offset> saved_;
+  std::vector<Saved> saved_;
 };
 
 // The font size of the toolkit's text, in layout units.

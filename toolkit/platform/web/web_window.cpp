@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "toolkit/platform/web/decoding_pass.h"
 #include "toolkit/platform/web/key_input.h"
 #include "toolkit/platform/web/page_api.h"
 #include "toolkit/platform/web/web_canvas.h"
@@ -53,12 +54,12 @@ void WebWindow::Show() {
   if (visible_) return;
   visible_ = true;
   ReportSize();
-  // Painted before it is shown, so that the page never shows a window half drawn; mirrored once
+  // Painted before it is shown, so that the page never shows an empty window; mirrored once
   // shown, since the page gives no hidden element the focus.
   Paint();
   lumivor_window_show(id_);
   mirror_.Changed();
-  if (AccessibleNode* root = events_.AccessibleRoot()) mirror_.Update(*root);
+  Mirror();
 }
 
 void WebWindow::Update() {
@@ -71,6 +72,10 @@ void WebWindow::Refresh() {
   ReportSize();
   if (!visible_) return;
   if (invalid_) Paint();
+  Mirror();
+}
+
+void WebWindow::Mirror() {
   if (AccessibleNode* root = events_.AccessibleRoot()) mirror_.Update(*root);
 }
 
@@ -92,6 +97,8 @@ void WebWindow::ReportSize() {
 
 void WebWindow::Paint() {
   invalid_ = false;
+  DecodingPass decoding;
+  events_.Paint(decoding);
   lumivor_canvas_begin(id_, scale_.ToDevice(width_), scale_.ToDevice(height_), width_, height_);
   WebCanvas canvas(scale_);
   events_.Paint(canvas);

@@ -45,6 +45,8 @@ class WebWindow final : public Window {
   void FollowViewport(int width, int height, double ratio);
   void ReportSize();
   void Paint();
+  // Brings the accessibility mirror up to date, if the window has a tree to mirror.
+  void Mirror();
   void DeliverPointer(const PageEvent& event);
   void DeliverKey(const PageEvent& event);
   void Activate(int node);

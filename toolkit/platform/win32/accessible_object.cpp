@@ -30,6 +30,7 @@ LONG MsaaState(const AccessibleNode& node) {
   if (node.IsFocusable()) state |= STATE_SYSTEM_FOCUSABLE;
   if (node.IsFocused()) state |= STATE_SYSTEM_FOCUSED;
   if (node.IsCheckable() && node.IsChecked()) state |= STATE_SYSTEM_CHECKED;
+  if (node.IsSelected()) state |= STATE_SYSTEM_SELECTED;
   return state;
 }
 
