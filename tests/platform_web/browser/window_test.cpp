@@ -99,23 +99,26 @@ struct SizeStep {
   std::function<void()> resize;
   int width;
   int height;
+  double ratio;
   bool reported;  // false when the window has that size already
 };
 
-// The browser cannot be made 0 × 0 through the driver, so the page is told so: the viewport's
-// size reads as nothing and a resize event comes, as when a window is folded away.
-void EmptyViewport() {
-  PageValue(
-      "(() => { const real = {}; for (const name of ['innerWidth', 'innerHeight']) {"
-      " real[name] = Object.getOwnPropertyDescriptor(window, name);"
-      " Object.defineProperty(window, name, {configurable: true, get: () => 0}); }"
-      " window.restoreViewport = () => { for (const name in real) Object.defineProperty(window, name, real[name]); };"
-      " dispatchEvent(new Event('resize')); })()");
+// What the driver cannot make the browser do, the page is told it has done: its viewport reads
+// as `width` × `height` CSS pixels at `ratio` device pixels each, and a resize event comes. A
+// window folded away is 0 × 0; a page zoomed in has fewer CSS pixels, each of more device pixels.
+void ViewportReads(int width, int height, double ratio) {
+  PageValue("(() => { const told = {innerWidth: " + std::to_string(width) + ", innerHeight: " +
+            std::to_string(height) + ", devicePixelRatio: " + std::to_string(ratio) +
+            "}; if (!window.realViewport) { window.realViewport = {};"
+            " for (const name in told) realViewport[name] = Object.getOwnPropertyDescriptor(window, name); }"
+            " for (const name in told) Object.defineProperty(window, name, {configurable: true, get: () => told[name]});"
+            " dispatchEvent(new Event('resize')); })()");
 }
 
-void RealViewport(int width, int height) {
-  PageValue("restoreViewport()");
-  Perform({Resize(width, height)});
+void RealViewport() {
+  PageValue(
+      "(() => { for (const name in realViewport) Object.defineProperty(window, name, realViewport[name]);"
+      " delete window.realViewport; })()");
 }
 
 TEST_F(WindowTest, FollowsTheViewportAndReportsEachNewSizeOnce) {
@@ -124,11 +127,18 @@ TEST_F(WindowTest, FollowsTheViewportAndReportsEachNewSizeOnce) {
   const int height = window_->ClientHeight();
   const double ratio = DevicePixelRatio();
   const SizeStep steps[] = {
-      {"narrower", [] { Perform({Resize(500, 300)}); }, 500, 300, true},
-      {"the same again", [] { Perform({Resize(500, 300)}); }, 500, 300, false},
-      {"taller", [] { Perform({Resize(320, 480)}); }, 320, 480, true},
-      {"nothing", EmptyViewport, 0, 0, true},
-      {"back", [&] { RealViewport(width, height); }, width, height, true},
+      {"narrower", [] { Perform({Resize(500, 300)}); }, 500, 300, ratio, true},
+      {"the same again", [] { Perform({Resize(500, 300)}); }, 500, 300, ratio, false},
+      {"taller", [] { Perform({Resize(320, 480)}); }, 320, 480, ratio, true},
+      // As many device pixels as before.
+      {"zoomed in", [&] { ViewportReads(160, 240, 2 * ratio); }, 160, 240, 2 * ratio, true},
+      {"nothing", [&] { ViewportReads(0, 0, ratio); }, 0, 0, ratio, true},
+      {"back",
+       [&] {
+         RealViewport();
+         Perform({Resize(width, height)});
+       },
+       width, height, ratio, true},
   };
   for (const SizeStep& step : steps) {
     SCOPED_TRACE(step.name);
@@ -142,8 +152,11 @@ TEST_F(WindowTest, FollowsTheViewportAndReportsEachNewSizeOnce) {
     EXPECT_EQ(events_.log, step.reported ? std::vector<std::string>{reported} : std::vector<std::string>{});
     EXPECT_EQ(window_->ClientWidth(), step.width);
     EXPECT_EQ(window_->ClientHeight(), step.height);
-    EXPECT_EQ(PageNumber(CanvasProperty("width")), std::lround(step.width * ratio));
-    EXPECT_EQ(PageNumber(CanvasProperty("height")), std::lround(step.height * ratio));
+    EXPECT_EQ(PageNumber(CanvasProperty("width")), std::lround(step.width * step.ratio));
+    EXPECT_EQ(PageNumber(CanvasProperty("height")), std::lround(step.height * step.ratio));
+    EXPECT_EQ(PageJson("(box => [box.width, box.height])(" + CanvasProperty("getBoundingClientRect()") + ")"),
+              "[" + std::to_string(step.width) + "," + std::to_string(step.height) + "]")
+        << "the canvas covers the viewport, no more";
     if (step.reported) EXPECT_GT(events_.paints, paints) << "painted at the new size";
   }
 }
