@@ -221,6 +221,9 @@ TEST_F(CanvasTest, BitmapsBlendByOpacityAndAlpha) {
     canvas.DrawBitmap(*bitmap, {0, 0, 4, 4}, 0.5);
     canvas.FillRect({5, 0, 9, 4}, kGreen);
     canvas.DrawBitmap(*bitmap, {10, 0, 14, 4}, 1.0);
+    // The same picture at two more sizes in one frame.
+    canvas.DrawBitmap(*bitmap, {20, 0, 28, 8}, 1.0);
+    canvas.DrawBitmap(*bitmap, {30, 0, 36, 6}, 1.0);
   });
 
   const std::uint32_t half = painted.At(Device(1), Device(1));
@@ -230,6 +233,11 @@ TEST_F(CanvasTest, BitmapsBlendByOpacityAndAlpha) {
   EXPECT_EQ(painted.At(Device(11), Device(1)), kBlue.rgb);
   EXPECT_EQ(painted.At(Device(14) - 1, Device(4) - 1), kRed.rgb) << "the transparent pixel shows what lies beneath";
   EXPECT_EQ(painted.At(Device(6), Device(1)), kGreen.rgb) << "what follows the picture is opaque again";
+  for (const auto& [right, bottom] : {std::pair{28, 8}, {36, 6}}) {
+    EXPECT_EQ(painted.At(Device(right) - 1, Device(1)), kBlue.rgb) << right;
+    EXPECT_EQ(painted.At(Device(right), Device(1)), kRed.rgb) << right << ": no wider than its target";
+    EXPECT_EQ(painted.At(Device(right) - 3, Device(bottom)), kRed.rgb) << right << ": no taller";
+  }
 }
 
 TEST_F(CanvasTest, WrappedCentredTextStaysDarkInsideItsRectangle) {
