@@ -9,6 +9,7 @@
 
 #include "tests/platform_web/browser/page_values.h"
 #include "tests/platform_web/browser/test_platform.h"
+#include "tests/support/exact_canvas_cases.h"
 #include "tests/support/recording_window_events.h"
 #include "tests/support/toolkit_printers.h"
 
@@ -20,13 +21,7 @@ using toolkit::platform::Bitmap;
 using toolkit::platform::Canvas;
 using toolkit::platform::Color;
 using toolkit::platform::TextAlign;
-
-constexpr Color kWhite{0xFFFFFF};
-constexpr Color kRed{0xFF0000};
-constexpr Color kBlue{0x0000FF};
-constexpr Color kGreen{0x00FF00};
-constexpr Color kBlack{0x000000};
-constexpr Color kDark{0x202020};
+using namespace canvas_colors;
 
 // The bounding box of the pixels darker than mid-grey, in device pixels; empty when none is.
 Rect DarkPixels(const Pixels& pixels) {
@@ -98,8 +93,8 @@ class CanvasTest : public testing::Test {
     return TestPlatform().DecodePng(EncodeInBrowser(width, height, argb));
   }
 
-  static constexpr int kWidth = 60;
-  static constexpr int kHeight = 40;
+  static constexpr int kWidth = kExactCanvasWidth;
+  static constexpr int kHeight = kExactCanvasHeight;
   const double ratio_ = DevicePixelRatio();
   RecordingWindowEvents events_;
   std::unique_ptr<toolkit::platform::Window> window_ = TestPlatform().CreateWindow(events_);
@@ -124,61 +119,8 @@ std::string FirstDifference(const Pixels& actual, const Pixels& expected) {
   return "";
 }
 
-// Shapes whose every pixel is known: solid colours with edges on whole device pixels.
-struct ExactCase {
-  const char* name;
-  std::function<void(Canvas&)> paint;
-  std::vector<std::pair<Rect, Color>> expected;
-};
-
 TEST_F(CanvasTest, ShapesCoverExactlyTheirDevicePixels) {
-  const ExactCase cases[] = {
-      {"fills and frames",
-       [](Canvas& canvas) {
-         canvas.FillRect({2, 3, 12, 9}, kBlue);
-         canvas.FrameRect({20, 2, 34, 12}, kRed, 1);
-         canvas.FrameRect({36, 2, 50, 14}, kGreen, 2);
-         canvas.FrameRect({2, 20, 8, 24}, kRed, 3);  // wider than half the box: all border
-         canvas.FillRect({40, 30, 30, 35}, kBlue);   // inverted: nothing
-       },
-       {{{2, 3, 12, 9}, kBlue},
-        {{20, 2, 34, 12}, kRed},
-        {{21, 3, 33, 11}, kWhite},
-        {{36, 2, 50, 14}, kGreen},
-        {{38, 4, 48, 12}, kWhite},
-        {{2, 20, 8, 24}, kRed}}},
-      {"nested offsets and clips",
-       [](Canvas& canvas) {
-         canvas.Save();
-         canvas.Translate(10, 5);
-         canvas.ClipTo({0, 0, 10, 10});  // (10, 5) to (20, 15) in the window
-         canvas.Save();
-         canvas.Translate(5, 5);
-         canvas.ClipTo({-20, -20, 20, 3});  // narrows the clip to (10, 5) to (20, 13)
-         canvas.FillRect({-100, -100, 100, 100}, kRed);
-         canvas.Restore();
-         canvas.FillRect({0, 8, 30, 30}, kBlue);  // offset (10, 5) and the outer clip are back
-         canvas.Restore();
-         canvas.FillRect({30, 0, 35, 5}, kGreen);  // no offset and no clip any more
-         for (const Rect& nothing : {Rect{40, 20, 40, 30}, Rect{50, 20, 45, 30}}) {
-           canvas.Save();
-           canvas.ClipTo(nothing);
-           canvas.FillRect({0, 0, kWidth, kHeight}, kRed);
-           canvas.Restore();
-         }
-       },
-       {{{10, 5, 20, 13}, kRed}, {{10, 13, 20, 15}, kBlue}, {{30, 0, 35, 5}, kGreen}}},
-      {"a frame and a fill moved together keep their edges",
-       [](Canvas& canvas) {
-         canvas.Translate(7, 3);
-         canvas.FrameRect({0, 0, 20, 10}, kBlue, 2);
-         canvas.FillRect({2, 2, 18, 8}, kGreen);
-         canvas.Translate(-7, -3);
-         canvas.FillRect({40, 20, 41, 21}, kRed);
-       },
-       {{{7, 3, 27, 13}, kBlue}, {{9, 5, 25, 11}, kGreen}, {{40, 20, 41, 21}, kRed}}},
-  };
-  for (const ExactCase& exact : cases) {
+  for (const ExactCanvasCase& exact : ExactCanvasCases()) {
     EXPECT_EQ(FirstDifference(Paint(exact.paint), Expected(exact.expected)), "") << exact.name;
   }
 }

@@ -2,10 +2,7 @@
 
 #include <functional>
 
-#include "toolkit/platform/platform.h"
-
-// The process's one platform, made before the first test runs.
-toolkit::platform::Platform& TestPlatform();
+#include "tests/support/test_platform.h"
 
 // Runs the platform's loop until `done` holds or `seconds` have passed; says whether it held.
 bool ProcessUntil(const std::function<bool()>& done, double seconds = 5);
