@@ -4,6 +4,7 @@
 #include <QAccessibleActionInterface>
 #include <QTest>
 
+#include "tests/support/fake_accessible_node.h"
 #include "tests/support/recording_window_events.h"
 #include "tests/platform_qt/test_platform.h"
 #include "toolkit/platform/qt/window_widget.h"
@@ -12,54 +13,11 @@ namespace {
 
 using toolkit::Rect;
 using toolkit::platform::AccessibleChange;
-using toolkit::platform::AccessibleNode;
-using toolkit::platform::AccessibleRole;
 
-struct FakeNode : AccessibleNode {
-  FakeNode(AccessibleRole role, std::string name, Rect bounds) : role(role), name(std::move(name)), bounds(bounds) {}
-
-  FakeNode& Add(FakeNode& child) {
-    child.parent = this;
-    children.push_back(&child);
-    return *this;
-  }
-
-  AccessibleRole Role() const override { return role; }
-  std::string Name() const override { return name; }
-  Rect BoundsInWindow() const override { return bounds; }
-  bool IsFocusable() const override { return focusable; }
-  bool IsFocused() const override { return focused; }
-  bool IsCheckable() const override { return checkable; }
-  bool IsChecked() const override { return checked; }
-  bool IsSelected() const override { return selected; }
-  AccessibleNode* AccessibleParent() const override { return parent; }
-  int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
-  AccessibleNode* AccessibleChild(int index) const override { return children.at(index); }
-  void TakeFocus() override { ++focusRequests; }
-
-  AccessibleRole role;
-  std::string name;
-  Rect bounds;
-  bool focusable = false;
-  bool focused = false;
-  bool checkable = false;
-  bool checked = false;
-  bool selected = false;
-  int focusRequests = 0;
-  FakeNode* parent = nullptr;
-  std::vector<FakeNode*> children;
-};
-
-// A card page in miniature: the tab list with two page dots, and a page with every kind of control.
-class AccessibilityTest : public testing::Test {
+// The miniature card page in a shown window.
+class AccessibilityTest : public testing::Test, protected MiniatureCardPage {
  protected:
   AccessibilityTest() {
-    root.Add(tabs).Add(page);
-    tabs.Add(dot1).Add(dot2);
-    page.Add(picture).Add(answer).Add(check).Add(next);
-    dot1.focusable = dot1.selected = true;
-    check.focusable = check.checkable = check.checked = true;
-    next.focusable = next.focused = true;
     events.root = &root;
     window->SetCaption("Тарвель. Zaze");
     window->SetClientSize(663, 480);
@@ -73,15 +31,6 @@ class AccessibilityTest : public testing::Test {
                  QSize(bounds.Width(), bounds.Height()));
   }
 
-  FakeNode root{AccessibleRole::Window, "Тарвель. Zaze", {0, 0, 663, 480}};
-  FakeNode tabs{AccessibleRole::PageTabList, "", {0, 0, 663, 480}};
-  FakeNode dot1{AccessibleRole::PageTab, "Страница 1", {3, 451, 11, 459}};
-  FakeNode dot2{AccessibleRole::PageTab, "Страница 2", {13, 451, 21, 459}};
-  FakeNode page{AccessibleRole::Pane, "", {0, 0, 663, 440}};
-  FakeNode picture{AccessibleRole::Graphic, "", {0, 0, 663, 249}};
-  FakeNode answer{AccessibleRole::StaticText, "Ответ", {0, 273, 663, 440}};
-  FakeNode check{AccessibleRole::CheckBox, "Правильный ответ", {0, 249, 137, 273}};
-  FakeNode next{AccessibleRole::Button, "Следующий", {137, 249, 217, 273}};
   RecordingWindowEvents events;
   std::unique_ptr<toolkit::platform::Window> window = TestPlatform().CreateWindow(events);
 };

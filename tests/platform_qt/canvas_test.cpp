@@ -4,6 +4,7 @@
 #include <QImage>
 #include <algorithm>
 
+#include "tests/support/exact_canvas_cases.h"
 #include "tests/support/recording_window_events.h"
 #include "tests/platform_qt/test_pictures.h"
 #include "tests/platform_qt/test_platform.h"
@@ -15,12 +16,7 @@ using toolkit::platform::Canvas;
 using toolkit::platform::Color;
 using toolkit::platform::TextAlign;
 using toolkit::platform::TextLayout;
-
-constexpr Color kWhite{0xFFFFFF};
-constexpr Color kRed{0xFF0000};
-constexpr Color kBlue{0x0000FF};
-constexpr Color kGreen{0x00FF00};
-constexpr Color kDark{0x202020};
+using namespace canvas_colors;
 
 // Paints through a real window and reads back what reached its pixels.
 class CanvasTest : public testing::Test {
@@ -50,8 +46,8 @@ class CanvasTest : public testing::Test {
     return TestPlatform().DecodePng(png);
   }
 
-  static constexpr int kWidth = 60;
-  static constexpr int kHeight = 40;
+  static constexpr int kWidth = kExactCanvasWidth;
+  static constexpr int kHeight = kExactCanvasHeight;
   RecordingWindowEvents events_;
   std::unique_ptr<toolkit::platform::Window> window_ = [this] {
     auto window = TestPlatform().CreateWindow(events_);
@@ -73,51 +69,12 @@ QRect DarkPixels(const QImage& image) {
   return box;
 }
 
-TEST_F(CanvasTest, FillsAndFramesCoverExactlyTheirPixels) {
-  const QImage painted = Paint([](Canvas& canvas) {
-    canvas.FillRect({2, 3, 12, 9}, kBlue);
-    canvas.FrameRect({20, 2, 34, 12}, kRed, 1);
-    canvas.FrameRect({36, 2, 50, 14}, kGreen, 2);
-    canvas.FrameRect({2, 20, 8, 24}, kRed, 3);  // wider than half the box: all border
-    canvas.FillRect({40, 30, 30, 35}, kBlue);   // inverted: nothing
-  });
-
-  QImage expected = White();
-  Fill(expected, {2, 3, 12, 9}, kBlue);
-  Fill(expected, {20, 2, 34, 12}, kRed);
-  Fill(expected, {21, 3, 33, 11}, kWhite);
-  Fill(expected, {36, 2, 50, 14}, kGreen);
-  Fill(expected, {38, 4, 48, 12}, kWhite);
-  Fill(expected, {2, 20, 8, 24}, kRed);
-  EXPECT_EQ(FirstDifference(painted, expected), "");
-}
-
-TEST_F(CanvasTest, NestedOffsetsAndClipsApplyAndComeBack) {
-  const QImage painted = Paint([](Canvas& canvas) {
-    canvas.Save();
-    canvas.Translate(10, 5);
-    canvas.ClipTo({0, 0, 10, 10});  // (10, 5) to (20, 15) in the window
-    canvas.Save();
-    canvas.Translate(5, 5);
-    canvas.ClipTo({-20, -20, 20, 3});  // narrows the clip to (10, 5) to (20, 13)
-    canvas.FillRect({-100, -100, 100, 100}, kRed);
-    canvas.Restore();
-    canvas.FillRect({0, 8, 30, 30}, kBlue);  // offset (10, 5) and the outer clip are back
-    canvas.Restore();
-    canvas.FillRect({30, 0, 35, 5}, kGreen);  // no offset and no clip any more
-    for (const Rect& nothing : {Rect{40, 20, 40, 30}, Rect{50, 20, 45, 30}}) {
-      canvas.Save();
-      canvas.ClipTo(nothing);
-      canvas.FillRect({0, 0, kWidth, kHeight}, kRed);
-      canvas.Restore();
-    }
-  });
-
-  QImage expected = White();
-  Fill(expected, {10, 5, 20, 13}, kRed);
-  Fill(expected, {10, 13, 20, 15}, kBlue);
-  Fill(expected, {30, 0, 35, 5}, kGreen);
-  EXPECT_EQ(FirstDifference(painted, expected), "");
+TEST_F(CanvasTest, ShapesCoverExactlyTheirPixels) {
+  for (const ExactCanvasCase& exact : ExactCanvasCases()) {
+    QImage expected = White();
+    for (const auto& [rect, color] : exact.expected) Fill(expected, rect, color);
+    EXPECT_EQ(FirstDifference(Paint(exact.paint), expected), "") << exact.name;
+  }
 }
 
 TEST_F(CanvasTest, BitmapsAreScaledSmoothlyIntoTheirTarget) {

@@ -1,96 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTimer>
-#include <algorithm>
 
 #include "tests/platform_qt/test_platform.h"
 
 namespace {
 
-using toolkit::platform::Platform;
-
-constexpr int kIntervalMs = 20;
-
-TEST(MessageLoopTest, NestedProcessingRunsTimersUntilTheConditionHolds) {
-  Platform& platform = TestPlatform();
-  int ticks = 0;
-  const auto timer = platform.StartTimer(kIntervalMs, [&] { ++ticks; });
-  const double start = platform.Now();
-
-  platform.ProcessMessagesUntil([&] { return ticks >= 5; });
-
-  EXPECT_EQ(ticks, 5) << "the condition is checked after every round";
-  EXPECT_GE(platform.Now() - start, 0.09) << "five ticks 20 ms apart";
-}
-
-TEST(MessageLoopTest, ATimerStopsWhenDestroyedEvenFromItsOwnTick) {
-  Platform& platform = TestPlatform();
-  int ticks = 0;
-  std::unique_ptr<toolkit::platform::Timer> timer;
-  timer = platform.StartTimer(1, [&] {
-    if (++ticks == 3) timer.reset();
-  });
-  int wakeUps = 0;
-  const auto clock = platform.StartTimer(kIntervalMs, [&] { ++wakeUps; });
-
-  platform.ProcessMessagesUntil([&] { return wakeUps == 3; });
-
-  EXPECT_EQ(ticks, 3);
-  EXPECT_EQ(timer, nullptr);
-}
-
-TEST(MessageLoopTest, NowFollowsAHighResolutionClock) {
-  Platform& platform = TestPlatform();
-  EXPECT_GT(platform.Now(), 0) << "counted from the platform's start";
-  // The smallest step seen, over a few tries so that a pause of the process cannot hide it.
-  double smallestStep = 1;
-  for (int round = 0; round < 10; ++round) {
-    const double first = platform.Now();
-    double next = platform.Now();
-    while (next == first) next = platform.Now();
-    smallestStep = std::min(smallestStep, next - first);
-  }
-  EXPECT_LT(smallestStep, 0.0001);
-}
-
-TEST(MessageLoopTest, QuitEndsTheLoopWithItsCode) {
-  Platform& platform = TestPlatform();
-  QTimer::singleShot(0, [&] { platform.Quit(5); });
-
-  EXPECT_EQ(platform.RunLoop(), 5);
-}
-
-TEST(MessageLoopTest, QuitDuringNestedProcessingEndsTheLoopOnceTheNestedCallReturns) {
-  Platform& platform = TestPlatform();
-  int ticks = 0;
-  const auto timer = platform.StartTimer(5, [&] {
-    if (++ticks == 2) platform.Quit(7);
-  });
-  bool nestedReturned = false;
-  QTimer::singleShot(0, [&] {
-    platform.ProcessMessagesUntil([&] { return ticks >= 4; });
-    nestedReturned = true;
-  });
-
-  EXPECT_EQ(platform.RunLoop(), 7);
-  EXPECT_TRUE(nestedReturned);
-  EXPECT_GE(ticks, 4) << "the nested call ran to its own end first";
-}
-
-TEST(MessageLoopTest, QuitBeforeTheLoopRunsEndsItAtOnceAndOnlyOnce) {
-  Platform& platform = TestPlatform();
-  QTimer lostQuit;  // ends the loop, with a code of its own, should the first Quit be forgotten
-  lostQuit.callOnTimeout([&] { platform.Quit(-1); });
-  lostQuit.start(1000);
-  platform.Quit(3);
-  EXPECT_EQ(platform.RunLoop(), 3);
-  lostQuit.stop();
-
-  QTimer::singleShot(0, [&] { platform.Quit(0); });
-  EXPECT_EQ(platform.RunLoop(), 0);
-}
-
+// The loop's other cases are every backend's (tests/support/platform_loop_cases.cpp).
 TEST(MessageLoopTest, PendingMessagesAreDispatchedWithoutWaitingForMore) {
   bool handled = false;
   QMetaObject::invokeMethod(

@@ -18,6 +18,8 @@ void AskQtToScale() {
 
 toolkit::platform::Platform& TestPlatform() { return *platform; }
 
+double CoarsestClockStep() { return 0.0001; }
+
 QWidget& WidgetOf(toolkit::platform::Window& window) {
   return static_cast<toolkit::platform::qt::QtWindow&>(window).Widget();
 }

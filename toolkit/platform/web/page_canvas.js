@@ -84,10 +84,15 @@ var LibraryLumivorCanvas = {
   lumivor_canvas_begin: function(id, deviceWidth, deviceHeight, cssWidth, cssHeight) {
     var entry = LumivorWindows.open[id];
     var canvas = entry.canvas;
-    // Only a new size is set: the page lays itself out again for every change of style.
+    // Only a new size is set: the page lays itself out again for every change of style. The two
+    // sizes change apart when the page is zoomed, which keeps its device pixels.
     if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
       canvas.width = deviceWidth;
       canvas.height = deviceHeight;
+    }
+    if (entry.cssWidth !== cssWidth || entry.cssHeight !== cssHeight) {
+      entry.cssWidth = cssWidth;
+      entry.cssHeight = cssHeight;
       canvas.style.width = cssWidth + 'px';
       canvas.style.height = cssHeight + 'px';
     }

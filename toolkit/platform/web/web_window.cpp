@@ -54,11 +54,12 @@ void WebWindow::Show() {
   if (visible_) return;
   visible_ = true;
   ReportSize();
-  // Painted before it is shown, so that the page never shows an empty window.
+  // Painted before it is shown, so that the page never shows an empty window; mirrored once
+  // shown, since the page gives no hidden element the focus.
   Paint();
+  lumivor_window_show(id_);
   mirror_.Changed();
   Mirror();
-  lumivor_window_show(id_);
 }
 
 void WebWindow::Update() {
