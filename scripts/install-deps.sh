@@ -2,7 +2,8 @@
 # Installs the Debian packages needed to build, run and test Lumivor.
 #   install-deps.sh            the Linux build
 #   install-deps.sh windows    also the Windows builds: mingw-w64 for 64 and 32 bits, Wine for
-#                              both (wine32 from Debian's i386 architecture), NSIS, zip
+#                              both (wine32 from Debian's i386 architecture, where the kernel
+#                              runs 32-bit programs), NSIS, zip
 #   install-deps.sh web        also the web build: Emscripten, Node for its tests
 #   install-deps.sh browsers   also the browsers that test the web build (Chromium, Firefox ESR,
 #                              WebKitGTK's WebDriver), Node and the browser driver's npm packages
@@ -25,11 +26,15 @@ for build in "$@"; do
       packages+=(
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
         g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-        wine wine64 wine32:i386 nsis zip unzip icoutils
-        # Mesa's OpenGL for 32-bit Wine, whose Direct2D draws through it as the 64-bit
-        # one's does; without it the 32-bit program falls back to GDI+.
-        libgl1:i386 libglx-mesa0:i386
+        wine wine64 nsis zip unzip icoutils
       )
+      # The 32-bit Wine, from Debian's i386 architecture, for the 32-bit program's tests; with
+      # Mesa's OpenGL, through which its Direct2D draws as the 64-bit one's does (without it
+      # the 32-bit program falls back to GDI+). Only where the kernel runs 32-bit programs:
+      # elsewhere it could start nothing, and `wine` would no longer start 64-bit ones either.
+      if "$(dirname "$0")/runs-x86-programs.sh"; then
+        packages+=(wine32:i386 libgl1:i386 libglx-mesa0:i386)
+      fi
       ;;
     web)
       packages+=(emscripten googletest nodejs)
