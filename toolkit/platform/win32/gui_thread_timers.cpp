@@ -1,7 +1,9 @@
 #include "toolkit/platform/win32/gui_thread_timers.h"
 
+#include <optional>
 #include <stdexcept>
 
+#include "toolkit/platform/win32/fine_system_clock.h"
 #include "toolkit/platform/win32/handler_errors.h"
 
 namespace toolkit::platform::win32 {
@@ -26,12 +28,16 @@ void RegisterTimerWindowClass(WNDPROC procedure) {
 
 class GuiThreadTimers::RunningTimer : public Timer {
  public:
-  RunningTimer(std::shared_ptr<GuiThreadTimers> timers, UINT_PTR id) : timers_(std::move(timers)), id_(id) {}
+  RunningTimer(std::shared_ptr<GuiThreadTimers> timers, UINT_PTR id, int intervalMs)
+      : timers_(std::move(timers)), id_(id) {
+    if (FineSystemClock::IsNeededFor(intervalMs)) fineClock_.emplace();
+  }
   ~RunningTimer() override { timers_->Stop(id_); }
 
  private:
   std::shared_ptr<GuiThreadTimers> timers_;
   UINT_PTR id_;
+  std::optional<FineSystemClock> fineClock_;
 };
 
 GuiThreadTimers::GuiThreadTimers() {
@@ -53,7 +59,7 @@ std::unique_ptr<Timer> GuiThreadTimers::Start(int intervalMs, std::function<void
     throw std::runtime_error("a timer cannot be started");
   }
   callbacks_.emplace(id, std::make_shared<std::function<void()>>(std::move(onTick)));
-  return std::make_unique<RunningTimer>(shared_from_this(), id);
+  return std::make_unique<RunningTimer>(shared_from_this(), id, intervalMs);
 }
 
 void GuiThreadTimers::Stop(UINT_PTR id) {
