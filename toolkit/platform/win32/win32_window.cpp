@@ -24,6 +24,7 @@ Win32Window::Win32Window(WindowEvents& events) : events_(events) {
     // A handler of a message sent during creation may have failed.
     RethrowKeptHandlerError();
     if (!window_) throw std::runtime_error("the window cannot be created");
+    TurnOffSystemGestures(window_);
     accessibility_ = std::make_unique<AccessibilityBridge>(window_, events_);
   } catch (...) {
     // No destructor runs for an object never made: the window must not outlive it.
@@ -168,6 +169,8 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_POINTERCAPTURECHANGED:
       if (Touch(message, wParam)) return 0;
       break;
+    case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
+      return kSystemGesturesOff;
     case WM_KEYDOWN:
       KeyDown(wParam);
       return 0;
