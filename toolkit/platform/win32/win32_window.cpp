@@ -125,7 +125,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_ERASEBKGND:
-      // The renderer paints every pixel; erasing first would only flicker.
+      EraseBeyondLastFrame(reinterpret_cast<HDC>(wParam));
       return 1;
     // Visibility is noted here rather than asked of Windows at each change: under Wine every
     // question about a window is a call to its server. ShowWindow announces the change before
@@ -204,14 +204,35 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Window::Paint() {
+  const auto paint = [this](Canvas& canvas) { events_.Paint(canvas); };
   try {
     if (!renderer_) renderer_ = CreateWindowRenderer(window_);
+    // A renderer that cannot draw the window (Direct2D without a render target) would leave
+    // it blank: GDI+ takes over.
+    if (!renderer_->Paint(paint)) {
+      renderer_ = CreateFallbackRenderer(window_);
+      renderer_->Paint(paint);
+    }
   } catch (...) {
     // Left invalid, the window would be sent WM_PAINT again at once, for ever.
     ValidateRect(window_, nullptr);
     throw;
   }
-  renderer_->Paint([this](Canvas& canvas) { events_.Paint(canvas); });
+  RECT client{};
+  GetClientRect(window_, &client);
+  lastFrame_ = SIZE{client.right, client.bottom};
+}
+
+void Win32Window::EraseBeyondLastFrame(HDC dc) {
+  // Each frame covers every pixel, so erasing what the last one covered would only flicker.
+  // What no frame has covered yet, all of it before the first and the new strips while the
+  // window grows, is blank meanwhile, rather than black or stale as Windows would leave it.
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, 0, 0, lastFrame_.cx, lastFrame_.cy);
+  FillRect(dc, &client, reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND)));
+  RestoreDC(dc, saved);
 }
 
 void Win32Window::Resize(WPARAM kind, LPARAM size) {

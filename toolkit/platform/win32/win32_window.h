@@ -44,6 +44,7 @@ class Win32Window : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Paint();
+  void EraseBeyondLastFrame(HDC dc);
   void Resize(WPARAM kind, LPARAM size);
   void KeepClientSizeAtNewDpi(WPARAM dpi, LPARAM suggestedFrame);
   void MouseButton(UINT message, LPARAM position);
@@ -55,6 +56,8 @@ class Win32Window : public Window {
   WindowEvents& events_;
   HWND window_ = nullptr;
   std::unique_ptr<WindowRenderer> renderer_;
+  // The client size of the last frame painted.
+  SIZE lastFrame_{0, 0};
   std::unique_ptr<AccessibilityBridge> accessibility_;
   TypedCharacters typed_;
   TouchInput touch_;
