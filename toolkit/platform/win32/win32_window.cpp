@@ -1,8 +1,10 @@
 #include "toolkit/platform/win32/win32_window.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "toolkit/platform/win32/dpi_awareness.h"
+#include "toolkit/platform/win32/dpi_scaling.h"
 #include "toolkit/platform/win32/handler_errors.h"
 #include "toolkit/platform/win32/mouse_input.h"
 #include "toolkit/platform/win32/renderer_factory.h"
@@ -142,8 +144,11 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Resize(wParam, lParam);
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      if (AnswerSizeAtNewDpi(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam))) return TRUE;
+      break;
     case WM_DPICHANGED:
-      KeepClientSizeAtNewDpi(wParam, lParam);
+      FollowDpiChange(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -240,16 +245,42 @@ void Win32Window::Resize(WPARAM kind, LPARAM size) {
   if (kind == SIZE_MINIMIZED) return;
   const int width = LOWORD(size);
   const int height = HIWORD(size);
+  // Midway through a change of scale the frame may already be the new one around the old
+  // outer size: no size the learner chose.
+  if (kind == SIZE_RESTORED && !changingDpi_) intendedClient_ = SIZE{width, height};
   if (renderer_) renderer_->Resize(width, height);
   events_.Resized(width, height);
 }
 
-void Win32Window::KeepClientSizeAtNewDpi(WPARAM dpi, LPARAM suggestedFrame) {
+WindowShowState Win32Window::ShowState() const {
+  if (IsIconic(window_)) return WindowShowState::Minimised;
+  if (IsZoomed(window_)) return WindowShowState::Maximised;
+  return WindowShowState::Normal;
+}
+
+bool Win32Window::AnswerSizeAtNewDpi(UINT dpi, SIZE& size) {
   // Layout units are physical pixels at every scale: the client area keeps its size in
-  // pixels, only the frame follows the new scale. The place is the one Windows suggests.
-  const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedFrame);
-  const SIZE outer = WindowSizeForClientAtDpi(window_, ClientWidth(), ClientHeight(), HIWORD(dpi));
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // pixels, only the frame follows the new scale. A maximised or minimised window keeps the
+  // size Windows gives it.
+  if (ShowState() != WindowShowState::Normal) return false;
+  scaledSizeAnswered_ = true;
+  size = WindowSizeForClientAtDpi(window_, intendedClient_.cx, intendedClient_.cy, dpi);
+  return true;
+}
+
+void Win32Window::FollowDpiChange(UINT dpi, const RECT& suggested) {
+  // Without WM_GETDPISCALEDSIZE before it (Windows 8.1, Windows 10 before 1703) the
+  // suggested size is the old one scaled, and the window works out its own.
+  std::optional<SIZE> ownSize;
+  if (!std::exchange(scaledSizeAnswered_, false)) {
+    ownSize = WindowSizeForClientAtDpi(window_, intendedClient_.cx, intendedClient_.cy, dpi);
+  }
+  if (const std::optional<RECT> placement = PlacementAfterDpiChange(ShowState(), suggested, ownSize)) {
+    changingDpi_ = true;
+    SetWindowPos(window_, nullptr, placement->left, placement->top, placement->right - placement->left,
+                 placement->bottom - placement->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    changingDpi_ = false;
+  }
 }
 
 void Win32Window::MouseButton(UINT message, LPARAM position) {
