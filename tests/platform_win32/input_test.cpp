@@ -1,6 +1,7 @@
 // Mouse, keyboard and window-command messages, sent or posted to the window, reach the
 // toolkit's WindowEvents with the right values.
 #include <gtest/gtest.h>
+#include <tpcshrd.h>
 
 #include <array>
 #include <optional>
@@ -106,6 +107,26 @@ TEST_F(WindowInput, MousePointerMessagesAreLeftToWindowsAndGiveNoTouch) {
   Send(WM_POINTERDOWN, MAKEWPARAM(1, 0), At(10, 10));
   Send(WM_POINTERUP, MAKEWPARAM(1, 0), At(10, 10));
   EXPECT_TRUE(events_.touches.empty());
+}
+
+// Windows 7 gives a finger's drag to the window as mouse input only with the system's gestures
+// off: press and hold and flicks, which Windows asks about with a message of its own, and the
+// pan, which the window sets off itself.
+TEST_F(WindowInput, TurnsOffPressAndHoldAndFlicksWhenWindowsAsks) {
+  const LRESULT status = Send(WM_TABLET_QUERYSYSTEMGESTURESTATUS, 0, 0);
+  EXPECT_EQ(status & TABLET_DISABLE_PRESSANDHOLD, TABLET_DISABLE_PRESSANDHOLD);
+  EXPECT_EQ(status & TABLET_DISABLE_FLICKS, TABLET_DISABLE_FLICKS);
+}
+
+TEST_F(WindowInput, TurnsOffThePanGesture) {
+  GESTURECONFIG pan{GID_PAN, 0, 0};
+  UINT count = 1;
+  if (!GetGestureConfig(AsWin32(*window_).Handle(), 0, 0, &count, &pan, sizeof pan)) {
+    GTEST_SKIP() << "this system does not report a window's gestures (Wine's GetGestureConfig is a stub)";
+  }
+  ASSERT_EQ(count, 1u);
+  EXPECT_EQ(pan.dwWant, 0u);
+  EXPECT_EQ(pan.dwBlock & GC_PAN, static_cast<DWORD>(GC_PAN));
 }
 
 struct KeyCase {

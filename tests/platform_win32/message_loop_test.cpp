@@ -1,7 +1,11 @@
 // The message loop, nested message processing, timers and the clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iostream>
+#include <numeric>
 #include <stdexcept>
+#include <vector>
 
 #include "tests/platform_win32/recording_events.h"
 #include "tests/platform_win32/test_platform.h"
@@ -39,6 +43,25 @@ TEST(Timers, TickRepeatedlyAtTheirIntervalWhileMessagesAreProcessed) {
   EXPECT_EQ(ticks, 5);
   EXPECT_GE(elapsed, 5 * 0.020 - 0.005);
   EXPECT_LT(elapsed, 2.0);
+}
+
+// An animation's 20 ms frame clock: on average one tick per interval, not one per 31 ms as when
+// Windows rounds the interval up to its 15.6 ms tick. The bounds are loose, for a busy machine.
+TEST(Timers, AFrameClockTicksAtItsIntervalOnAverage) {
+  auto& platform = TestPlatform();
+  constexpr int kIntervals = 40;
+  std::vector<double> ticks;
+  const auto timer = platform.StartTimer(20, [&] { ticks.push_back(platform.Now()); });
+  platform.ProcessMessagesUntil([&] { return ticks.size() > kIntervals; });
+
+  std::vector<double> intervalsMs;
+  for (size_t i = 1; i < ticks.size(); ++i) intervalsMs.push_back((ticks[i] - ticks[i - 1]) * 1000);
+  const double meanMs = std::accumulate(intervalsMs.begin(), intervalsMs.end(), 0.0) / intervalsMs.size();
+  const auto [shortest, longest] = std::minmax_element(intervalsMs.begin(), intervalsMs.end());
+  std::cout << "20 ms timer over " << intervalsMs.size() << " intervals: mean " << meanMs << " ms, shortest "
+            << *shortest << " ms, longest " << *longest << " ms\n";
+  EXPECT_GE(meanMs, 15.0);
+  EXPECT_LE(meanMs, 30.0);
 }
 
 TEST(Timers, NestedProcessingYieldsTheProcessorWhileItWaits) {

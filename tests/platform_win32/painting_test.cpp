@@ -2,11 +2,13 @@
 // renderers draw the same pixels; when each is used; how paint requests are answered.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
 #include "tests/platform_win32/painted_window.h"
 #include "tests/platform_win32/test_platform.h"
+#include "toolkit/platform/win32/direct2d_renderer.h"
 #include "toolkit/platform/win32/win32_window.h"
 
 namespace lumivor::win32_tests {
@@ -175,6 +177,85 @@ TEST(RendererChoice, WithVisualThemesAndDirect2DPresentWindowsDrawWithDirect2D) 
   PaintedWindow window(std::nullopt);
   window.Paint([](Canvas&) {});
   EXPECT_EQ(window.Native().RendererInUse(), RendererKind::Direct2D);
+}
+
+TEST(RendererChoice, AWindowWhoseDirect2DRenderTargetCannotBeMadeIsDrawnWithGdiPlus) {
+  struct FailingTargets {
+    FailingTargets() { toolkit::platform::win32::FailDirect2DRenderTargets(true); }
+    ~FailingTargets() { toolkit::platform::win32::FailDirect2DRenderTargets(false); }
+  } failing;
+  PaintedWindow window(RendererKind::Direct2D);
+  const ClientPixels pixels = window.Paint(PaintRectangles);
+  EXPECT_EQ(window.Native().RendererInUse(), RendererKind::GdiPlus);
+  for (const ExpectedPixel& expected : kRectanglePixels) {
+    EXPECT_EQ(pixels.At(expected.x, expected.y), expected.rgb) << "at (" << expected.x << ", " << expected.y << ")";
+  }
+}
+
+// What Windows shows of a window before its first frame and in the strips it grows by, before
+// the next: the erasing of its background, here into a bitmap of a test's own, painted black.
+class ErasedBackground {
+ public:
+  static constexpr int kSize = 200;
+
+  ErasedBackground() {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSize, -kSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    previous_ = SelectObject(dc_, bitmap_);
+  }
+  ~ErasedBackground() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+  }
+
+  // Erases `window`'s background into the black bitmap; false when the window says it did not.
+  bool Erase(HWND window) {
+    std::fill(bits_, bits_ + kSize * kSize, 0u);
+    return SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_), 0) != 0;
+  }
+  std::uint32_t At(int x, int y) const { return bits_[y * kSize + x] & 0xFFFFFF; }
+  // How many pixels of `area` have another colour than `rgb`.
+  int CountOtherThan(const Rect& area, std::uint32_t rgb) const {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) count += At(x, y) != rgb;
+    return count;
+  }
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
+};
+
+TEST(WindowBackground, IsWhiteBeforeTheFirstFrameAndWhereTheWindowGrewButLeavesTheLastFrameAlone) {
+  RecordingEvents events;
+  auto window = TestPlatform().CreateWindow(events);
+  window->SetClientSize(160, 120);
+  HWND handle = AsWin32(*window).Handle();
+  ErasedBackground background;
+  ASSERT_EQ(window->ClientWidth(), 160);
+  ASSERT_EQ(window->ClientHeight(), 120);
+
+  ASSERT_TRUE(background.Erase(handle));
+  EXPECT_EQ(background.CountOtherThan(Rect{0, 0, 160, 120}, kWhite), 0);
+  EXPECT_EQ(background.At(160, 0), 0u) << "erased beyond the client area";
+
+  window->Show();
+  window->Update();
+  ASSERT_GE(events.paints, 1);
+  window->SetClientSize(190, 150);
+  ASSERT_EQ(window->ClientWidth(), 190);
+  ASSERT_EQ(window->ClientHeight(), 150);
+  ASSERT_TRUE(background.Erase(handle));
+  // Erasing the last frame's pixels would only make the next frame flicker.
+  EXPECT_EQ(background.CountOtherThan(Rect{0, 0, 160, 120}, 0x000000), 0);
+  EXPECT_EQ(background.CountOtherThan(Rect{160, 0, 190, 150}, kWhite), 0);
+  EXPECT_EQ(background.CountOtherThan(Rect{0, 120, 160, 150}, kWhite), 0);
 }
 
 TEST(PaintRequests, UpdatePaintsWhatIsInvalidBeforeItReturnsAndNothingWhenAllIsValid) {

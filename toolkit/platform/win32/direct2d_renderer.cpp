@@ -14,6 +14,8 @@ namespace {
 
 constexpr float kPixelsPerInch = 96.0f;
 
+bool renderTargetsFail = false;
+
 std::uint64_t NextTargetSerial() {
   static std::atomic<std::uint64_t> serial{0};
   return ++serial;
@@ -64,9 +66,7 @@ std::unique_ptr<Direct2DRenderer> Direct2DRenderer::Create(HWND window) {
   if (!factories.drawing || !factories.text) return nullptr;
   ComPtr<IDWriteTextFormat> textFormat = CreatePlatformTextFormat(*factories.text.Get());
   if (!textFormat) return nullptr;
-  std::unique_ptr<Direct2DRenderer> renderer(new Direct2DRenderer(window, std::move(factories), std::move(textFormat)));
-  if (!renderer->MakeTarget()) return nullptr;
-  return renderer;
+  return std::unique_ptr<Direct2DRenderer>(new Direct2DRenderer(window, std::move(factories), std::move(textFormat)));
 }
 
 Direct2DRenderer::Direct2DRenderer(HWND window, Direct2DFactories factories, ComPtr<IDWriteTextFormat> textFormat)
@@ -81,15 +81,21 @@ bool Direct2DRenderer::MakeTarget() {
       kPixelsPerInch, kPixelsPerInch);
   const D2D1_HWND_RENDER_TARGET_PROPERTIES windowProperties = D2D1::HwndRenderTargetProperties(
       window_, D2D1::SizeU(static_cast<UINT32>(client.right), static_cast<UINT32>(client.bottom)));
-  if (FAILED(factories_.drawing->CreateHwndRenderTarget(properties, windowProperties, &target_))) return false;
+  if (renderTargetsFail ||
+      FAILED(factories_.drawing->CreateHwndRenderTarget(properties, windowProperties, &target_))) {
+    return false;
+  }
   target_->SetTextAntialiasMode(D2D1_TEXT_ANTIALIAS_MODE_GRAYSCALE);
   targetSerial_ = NextTargetSerial();
   return true;
 }
 
-void Direct2DRenderer::Paint(const std::function<void(Canvas&)>& paint) {
+bool Direct2DRenderer::Paint(const std::function<void(Canvas&)>& paint) {
+  // Before the window is validated, so that the renderer taking over still finds it invalid.
+  if (!MakeTarget()) return false;
   WindowPaint windowPaint(window_);
-  if (MakeTarget()) Draw(paint);
+  Draw(paint);
+  return true;
 }
 
 void Direct2DRenderer::Draw(const std::function<void(Canvas&)>& paint) {
@@ -110,5 +116,7 @@ void Direct2DRenderer::Draw(const std::function<void(Canvas&)>& paint) {
 void Direct2DRenderer::Resize(int width, int height) {
   if (target_) target_->Resize(D2D1::SizeU(static_cast<UINT32>(width), static_cast<UINT32>(height)));
 }
+
+void FailDirect2DRenderTargets(bool fail) { renderTargetsFail = fail; }
 
 }  // namespace toolkit::platform::win32

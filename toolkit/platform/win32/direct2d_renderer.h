@@ -14,11 +14,12 @@ namespace toolkit::platform::win32 {
 // has it), at 96 dots per inch so that one Direct2D unit is one pixel, text by DirectWrite.
 class Direct2DRenderer : public WindowRenderer {
  public:
-  // Null when Direct2D cannot draw this window.
+  // Null when Direct2D or DirectWrite is missing or fails. The render target is made at the
+  // first Paint, which fails where it cannot be, as again after the device is lost.
   static std::unique_ptr<Direct2DRenderer> Create(HWND window);
 
   RendererKind Kind() const override { return RendererKind::Direct2D; }
-  void Paint(const std::function<void(Canvas&)>& paint) override;
+  bool Paint(const std::function<void(Canvas&)>& paint) override;
   void Resize(int width, int height) override;
 
  private:
@@ -33,5 +34,9 @@ class Direct2DRenderer : public WindowRenderer {
   Microsoft::WRL::ComPtr<ID2D1HwndRenderTarget> target_;
   std::uint64_t targetSerial_ = 0;
 };
+
+// For the backend's own tests of what follows a render target that cannot be made: while set,
+// none can. The program itself never calls this.
+void FailDirect2DRenderTargets(bool fail);
 
 }  // namespace toolkit::platform::win32

@@ -1,5 +1,6 @@
 #include "toolkit/platform/win32/dpi_awareness.h"
 
+#include "toolkit/platform/win32/dpi_scaling.h"
 #include "toolkit/platform/win32/system_library.h"
 
 namespace toolkit::platform::win32 {
@@ -40,13 +41,13 @@ SIZE WindowSizeForClientAtDpi(HWND window, int width, int height, UINT dpi) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
   const BOOL hasMenu = GetMenu(window) != nullptr;
-  RECT frame{0, 0, width, height};
+  RECT frame{0, 0, 0, 0};
   auto adjustForDpi = FindSystemFunctionAs<AdjustWindowRectExForDpiFunction>(
       L"user32.dll", "AdjustWindowRectExForDpi");
   if (!adjustForDpi || !adjustForDpi(&frame, style, hasMenu, extendedStyle, dpi)) {
     AdjustWindowRectEx(&frame, style, hasMenu, extendedStyle);
   }
-  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+  return WindowSizeAroundClient(SIZE{width, height}, FrameInsetsOf(frame));
 }
 
 }  // namespace toolkit::platform::win32

@@ -29,7 +29,7 @@ GdiPlusRenderer::GdiPlusRenderer(HWND window)
       font_(std::make_unique<Gdiplus::Font>(fontFamily_.get(), kPlatformFontPixels, Gdiplus::FontStyleRegular,
                                             Gdiplus::UnitPixel)) {}
 
-void GdiPlusRenderer::Paint(const std::function<void(Canvas&)>& paint) {
+bool GdiPlusRenderer::Paint(const std::function<void(Canvas&)>& paint) {
   WindowPaint windowPaint(window_);
   RECT client{};
   GetClientRect(window_, &client);
@@ -42,6 +42,7 @@ void GdiPlusRenderer::Paint(const std::function<void(Canvas&)>& paint) {
     paint(canvas);
   }
   backBuffer_.CopyTo(windowPaint.Dc());
+  return true;
 }
 
 void GdiPlusRenderer::Resize(int width, int height) { backBuffer_.Fit(width, height); }

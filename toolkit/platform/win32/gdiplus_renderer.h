@@ -18,7 +18,7 @@ class GdiPlusRenderer : public WindowRenderer {
   explicit GdiPlusRenderer(HWND window);
 
   RendererKind Kind() const override { return RendererKind::GdiPlus; }
-  void Paint(const std::function<void(Canvas&)>& paint) override;
+  bool Paint(const std::function<void(Canvas&)>& paint) override;
   void Resize(int width, int height) override;
 
  private:

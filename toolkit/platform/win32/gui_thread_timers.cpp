@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "toolkit/platform/win32/fine_system_clock.h"
 #include "toolkit/platform/win32/handler_errors.h"
 
 namespace toolkit::platform::win32 {
@@ -26,12 +27,14 @@ void RegisterTimerWindowClass(WNDPROC procedure) {
 
 class GuiThreadTimers::RunningTimer : public Timer {
  public:
-  RunningTimer(std::shared_ptr<GuiThreadTimers> timers, UINT_PTR id) : timers_(std::move(timers)), id_(id) {}
+  RunningTimer(std::shared_ptr<GuiThreadTimers> timers, UINT_PTR id, std::unique_ptr<FineSystemClock> fineClock)
+      : timers_(std::move(timers)), id_(id), fineClock_(std::move(fineClock)) {}
   ~RunningTimer() override { timers_->Stop(id_); }
 
  private:
   std::shared_ptr<GuiThreadTimers> timers_;
   UINT_PTR id_;
+  std::unique_ptr<FineSystemClock> fineClock_;
 };
 
 GuiThreadTimers::GuiThreadTimers() {
@@ -49,11 +52,14 @@ GuiThreadTimers::~GuiThreadTimers() {
 
 std::unique_ptr<Timer> GuiThreadTimers::Start(int intervalMs, std::function<void()> onTick) {
   const UINT_PTR id = nextId_++;
+  // Raised before the timer starts, so that its first interval is already measured finely (the
+  // first raise loads winmm.dll, which takes a while).
+  auto fineClock = FineSystemClock::IsNeededFor(intervalMs) ? std::make_unique<FineSystemClock>() : nullptr;
   if (!SetTimer(window_, id, static_cast<UINT>(intervalMs > 0 ? intervalMs : USER_TIMER_MINIMUM), nullptr)) {
     throw std::runtime_error("a timer cannot be started");
   }
   callbacks_.emplace(id, std::make_shared<std::function<void()>>(std::move(onTick)));
-  return std::make_unique<RunningTimer>(shared_from_this(), id);
+  return std::make_unique<RunningTimer>(shared_from_this(), id, std::move(fineClock));
 }
 
 void GuiThreadTimers::Stop(UINT_PTR id) {

@@ -10,7 +10,8 @@
 namespace toolkit::platform::win32 {
 
 // The repeating timers of the GUI thread, kept by a hidden message-only window whose WM_TIMER
-// messages run their callbacks from the message loop.
+// messages run their callbacks from the message loop. A short timer has the system's clock tick
+// finer while it runs (FineSystemClock), so that it ticks at its own interval.
 class GuiThreadTimers : public std::enable_shared_from_this<GuiThreadTimers> {
  public:
   GuiThreadTimers();

@@ -37,6 +37,11 @@ std::unique_ptr<WindowRenderer> CreateWindowRenderer(HWND window) {
   return CreateOfKind(*chosenKind, window);
 }
 
+std::unique_ptr<WindowRenderer> CreateFallbackRenderer(HWND window) {
+  if (!forcedKind) chosenKind = RendererKind::GdiPlus;
+  return std::make_unique<GdiPlusRenderer>(window);
+}
+
 void ForceRendererKind(std::optional<RendererKind> kind) { forcedKind = kind; }
 
 }  // namespace toolkit::platform::win32

@@ -11,9 +11,12 @@ namespace toolkit::platform::win32 {
 
 // The renderer of the window's client area. The kind is chosen once, for the first window
 // that needs a drawing surface, and kept for every window after it: Direct2D when d2d1.dll
-// and dwrite.dll are present, visual themes are enabled and a render target can be made for
-// the window; GDI+ otherwise.
+// and dwrite.dll are present and visual themes are enabled; GDI+ otherwise.
 std::unique_ptr<WindowRenderer> CreateWindowRenderer(HWND window);
+
+// The renderer that takes over a window its renderer cannot draw (Direct2D without a render
+// target): GDI+, which is from then on chosen for new windows too.
+std::unique_ptr<WindowRenderer> CreateFallbackRenderer(HWND window);
 
 // For the backend's own tests, which compare the two renderers: from now on every window that
 // makes its drawing surface uses `kind` (Direct2D still falls back to GDI+ where it cannot

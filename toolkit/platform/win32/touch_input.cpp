@@ -9,6 +9,8 @@ namespace {
 // Windows 8 and later; the program must still start on Windows 7.
 using GetPointerTypeFunction = BOOL(WINAPI*)(UINT32, POINTER_INPUT_TYPE*);
 using GetPointerInfoFunction = BOOL(WINAPI*)(UINT32, POINTER_INFO*);
+// Windows 7 and later.
+using SetGestureConfigFunction = BOOL(WINAPI*)(HWND, DWORD, UINT, GESTURECONFIG*, UINT);
 
 struct PointerFunctions {
   GetPointerTypeFunction getType = nullptr;
@@ -35,6 +37,15 @@ std::optional<TouchPhase> PhaseOf(UINT message, POINTER_FLAGS flags) {
 }  // namespace
 
 bool PointerMessagesAvailable() { return Pointers().getType && Pointers().getInfo; }
+
+void TurnOffSystemGestures(HWND window) {
+  static const auto setGestureConfig =
+      FindSystemFunctionAs<SetGestureConfigFunction>(L"user32.dll", "SetGestureConfig");
+  if (!setGestureConfig) return;
+  // Identifier 0 with GC_ALLGESTURES: every gesture, each blocked.
+  GESTURECONFIG none{0, 0, GC_ALLGESTURES};
+  setGestureConfig(window, 0, 1, &none, sizeof none);
+}
 
 std::optional<TouchContact> TouchInput::FromPointerMessage(HWND window, UINT message, WPARAM wParam) {
   if (!PointerMessagesAvailable()) return std::nullopt;

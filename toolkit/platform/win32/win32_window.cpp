@@ -1,8 +1,10 @@
 #include "toolkit/platform/win32/win32_window.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "toolkit/platform/win32/dpi_awareness.h"
+#include "toolkit/platform/win32/dpi_scaling.h"
 #include "toolkit/platform/win32/handler_errors.h"
 #include "toolkit/platform/win32/mouse_input.h"
 #include "toolkit/platform/win32/renderer_factory.h"
@@ -24,6 +26,7 @@ Win32Window::Win32Window(WindowEvents& events) : events_(events) {
     // A handler of a message sent during creation may have failed.
     RethrowKeptHandlerError();
     if (!window_) throw std::runtime_error("the window cannot be created");
+    TurnOffSystemGestures(window_);
     accessibility_ = std::make_unique<AccessibilityBridge>(window_, events_);
   } catch (...) {
     // No destructor runs for an object never made: the window must not outlive it.
@@ -124,7 +127,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_ERASEBKGND:
-      // The renderer paints every pixel; erasing first would only flicker.
+      EraseBeyondLastFrame(reinterpret_cast<HDC>(wParam));
       return 1;
     // Visibility is noted here rather than asked of Windows at each change: under Wine every
     // question about a window is a call to its server. ShowWindow announces the change before
@@ -141,8 +144,11 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Resize(wParam, lParam);
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      if (AnswerSizeAtNewDpi(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam))) return TRUE;
+      break;
     case WM_DPICHANGED:
-      KeepClientSizeAtNewDpi(wParam, lParam);
+      FollowDpiChange(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -168,6 +174,8 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_POINTERCAPTURECHANGED:
       if (Touch(message, wParam)) return 0;
       break;
+    case WM_TABLET_QUERYSYSTEMGESTURESTATUS:
+      return kSystemGesturesOff;
     case WM_KEYDOWN:
       KeyDown(wParam);
       return 0;
@@ -201,14 +209,35 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Window::Paint() {
+  const auto paint = [this](Canvas& canvas) { events_.Paint(canvas); };
   try {
     if (!renderer_) renderer_ = CreateWindowRenderer(window_);
+    // A renderer that cannot draw the window (Direct2D without a render target) would leave
+    // it blank: GDI+ takes over.
+    if (!renderer_->Paint(paint)) {
+      renderer_ = CreateFallbackRenderer(window_);
+      renderer_->Paint(paint);
+    }
   } catch (...) {
     // Left invalid, the window would be sent WM_PAINT again at once, for ever.
     ValidateRect(window_, nullptr);
     throw;
   }
-  renderer_->Paint([this](Canvas& canvas) { events_.Paint(canvas); });
+  RECT client{};
+  GetClientRect(window_, &client);
+  lastFrame_ = SIZE{client.right, client.bottom};
+}
+
+void Win32Window::EraseBeyondLastFrame(HDC dc) {
+  // Each frame covers every pixel, so erasing what the last one covered would only flicker.
+  // What no frame has covered yet, all of it before the first and the new strips while the
+  // window grows, is blank meanwhile, rather than black or stale as Windows would leave it.
+  RECT client{};
+  GetClientRect(window_, &client);
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, 0, 0, lastFrame_.cx, lastFrame_.cy);
+  FillRect(dc, &client, reinterpret_cast<HBRUSH>(GetClassLongPtrW(window_, GCLP_HBRBACKGROUND)));
+  RestoreDC(dc, saved);
 }
 
 void Win32Window::Resize(WPARAM kind, LPARAM size) {
@@ -216,16 +245,42 @@ void Win32Window::Resize(WPARAM kind, LPARAM size) {
   if (kind == SIZE_MINIMIZED) return;
   const int width = LOWORD(size);
   const int height = HIWORD(size);
+  // Midway through a change of scale the frame may already be the new one around the old
+  // outer size: no size the learner chose.
+  if (kind == SIZE_RESTORED && !changingDpi_) intendedClient_ = SIZE{width, height};
   if (renderer_) renderer_->Resize(width, height);
   events_.Resized(width, height);
 }
 
-void Win32Window::KeepClientSizeAtNewDpi(WPARAM dpi, LPARAM suggestedFrame) {
+WindowShowState Win32Window::ShowState() const {
+  if (IsIconic(window_)) return WindowShowState::Minimised;
+  if (IsZoomed(window_)) return WindowShowState::Maximised;
+  return WindowShowState::Normal;
+}
+
+bool Win32Window::AnswerSizeAtNewDpi(UINT dpi, SIZE& size) {
   // Layout units are physical pixels at every scale: the client area keeps its size in
-  // pixels, only the frame follows the new scale. The place is the one Windows suggests.
-  const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedFrame);
-  const SIZE outer = WindowSizeForClientAtDpi(window_, ClientWidth(), ClientHeight(), HIWORD(dpi));
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // pixels, only the frame follows the new scale. A maximised or minimised window keeps the
+  // size Windows gives it.
+  if (ShowState() != WindowShowState::Normal) return false;
+  scaledSizeAnswered_ = true;
+  size = WindowSizeForClientAtDpi(window_, intendedClient_.cx, intendedClient_.cy, dpi);
+  return true;
+}
+
+void Win32Window::FollowDpiChange(UINT dpi, const RECT& suggested) {
+  // Without WM_GETDPISCALEDSIZE before it (Windows 8.1, Windows 10 before 1703) the
+  // suggested size is the old one scaled, and the window works out its own.
+  std::optional<SIZE> ownSize;
+  if (!std::exchange(scaledSizeAnswered_, false)) {
+    ownSize = WindowSizeForClientAtDpi(window_, intendedClient_.cx, intendedClient_.cy, dpi);
+  }
+  if (const std::optional<RECT> placement = PlacementAfterDpiChange(ShowState(), suggested, ownSize)) {
+    changingDpi_ = true;
+    SetWindowPos(window_, nullptr, placement->left, placement->top, placement->right - placement->left,
+                 placement->bottom - placement->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    changingDpi_ = false;
+  }
 }
 
 void Win32Window::MouseButton(UINT message, LPARAM position) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "toolkit/platform/win32/dpi_scaling.h"
 #include "toolkit/platform/win32/keyboard_input.h"
 #include "toolkit/platform/win32/touch_input.h"
 #include "toolkit/platform/win32/window_renderer.h"
@@ -44,8 +45,13 @@ class Win32Window : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void Paint();
+  void EraseBeyondLastFrame(HDC dc);
   void Resize(WPARAM kind, LPARAM size);
-  void KeepClientSizeAtNewDpi(WPARAM dpi, LPARAM suggestedFrame);
+  WindowShowState ShowState() const;
+  // WM_GETDPISCALEDSIZE: the outer size at `dpi` around the intended client area; false to
+  // leave the size to Windows.
+  bool AnswerSizeAtNewDpi(UINT dpi, SIZE& size);
+  void FollowDpiChange(UINT dpi, const RECT& suggested);
   void MouseButton(UINT message, LPARAM position);
   void MouseMove(LPARAM position);
   bool Touch(UINT message, WPARAM pointer);
@@ -55,9 +61,18 @@ class Win32Window : public Window {
   WindowEvents& events_;
   HWND window_ = nullptr;
   std::unique_ptr<WindowRenderer> renderer_;
+  // The client size of the last frame painted.
+  SIZE lastFrame_{0, 0};
   std::unique_ptr<AccessibilityBridge> accessibility_;
   TypedCharacters typed_;
   TouchInput touch_;
+  // The client size the window is meant to have: the last one it was given, or that the learner
+  // dragged it to, while neither maximised nor minimised.
+  SIZE intendedClient_{0, 0};
+  // While the window takes its place at a new scale, and whether Windows has been told its
+  // size there.
+  bool changingDpi_ = false;
+  bool scaledSizeAnswered_ = false;
   bool watchingForLeave_ = false;
   bool visible_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "toolkit/platform/win32/window_renderer.h"
+
 namespace toolkit::platform::win32 {
 
 namespace {
@@ -12,6 +14,10 @@ constexpr wchar_t kIconName[] = L"MAINICON";
 HICON ProgramIcon(HINSTANCE instance, int width, int height) {
   auto* icon = static_cast<HICON>(LoadImageW(instance, kIconName, IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
   return icon ? icon : static_cast<HICON>(LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, width, height, LR_SHARED));
+}
+
+COLORREF ColorRef(Color color) {
+  return RGB((color.rgb >> 16) & 0xFF, (color.rgb >> 8) & 0xFF, color.rgb & 0xFF);
 }
 
 }  // namespace
@@ -25,6 +31,8 @@ const wchar_t* TopLevelWindowClass(WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // Kept for the life of the program, as the class is.
+    windowClass.hbrBackground = CreateSolidBrush(ColorRef(kBlankClientArea));
     windowClass.hIcon = ProgramIcon(instance, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
     windowClass.hIconSm = ProgramIcon(instance, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
     windowClass.lpszClassName = kClassName;

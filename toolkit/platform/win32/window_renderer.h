@@ -19,8 +19,9 @@ class WindowRenderer {
   virtual RendererKind Kind() const = 0;
 
   // Answers WM_PAINT: validates the window and has `paint` draw the whole client area, in
-  // client pixels, on a canvas cleared to kBlankClientArea.
-  virtual void Paint(const std::function<void(Canvas&)>& paint) = 0;
+  // client pixels, on a canvas cleared to kBlankClientArea. False, with the window left
+  // invalid and nothing drawn, when this renderer cannot draw the window.
+  virtual bool Paint(const std::function<void(Canvas&)>& paint) = 0;
 
   // The client area has a new size.
   virtual void Resize(int width, int height) = 0;
