@@ -5,12 +5,18 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <cstdio>
+#include <exception>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/platform_win32/recording_events.h"
 #include "tests/platform_win32/test_platform.h"
+#include "toolkit/platform/win32/handler_errors.h"
 
 namespace lumivor::win32_tests {
 namespace {
@@ -32,7 +38,10 @@ class FakeNode : public AccessibleNode {
   }
 
   AccessibleRole Role() const override { return role_; }
-  std::string Name() const override { return name_; }
+  std::string Name() const override {
+    if (nameError) std::rethrow_exception(nameError);
+    return name_;
+  }
   Rect BoundsInWindow() const override { return bounds_; }
   bool IsFocusable() const override { return focusable; }
   bool IsFocused() const override { return focused; }
@@ -50,6 +59,8 @@ class FakeNode : public AccessibleNode {
   bool checked = false;
   bool selected = false;
   int focusRequests = 0;
+  // What Name() throws, if anything.
+  std::exception_ptr nameError;
   std::vector<std::unique_ptr<FakeNode>> children;
 
  private:
@@ -175,9 +186,10 @@ struct ControlCase {
 };
 
 const ControlCase kControls[] = {
-    {"PageTab", {1, 1}, ROLE_SYSTEM_PAGETAB, L"1", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTED,
-     Rect{3, 180, 11, 188}},
-    {"OtherPageTab", {1, 2}, ROLE_SYSTEM_PAGETAB, L"2", STATE_SYSTEM_FOCUSABLE, Rect{13, 180, 21, 188}},
+    {"PageTab", {1, 1}, ROLE_SYSTEM_PAGETAB, L"1",
+     STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, Rect{3, 180, 11, 188}},
+    {"OtherPageTab", {1, 2}, ROLE_SYSTEM_PAGETAB, L"2", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE,
+     Rect{13, 180, 21, 188}},
     {"CheckBox", {2, 1}, ROLE_SYSTEM_CHECKBUTTON, L"Правильный ответ",
      STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED, Rect{0, 100, 137, 124}},
     {"Button", {2, 2}, ROLE_SYSTEM_PUSHBUTTON, L"Следующий", STATE_SYSTEM_FOCUSABLE, Rect{137, 100, 217, 124}},
@@ -253,6 +265,185 @@ TEST_F(Accessibility, AScreenReaderCanMoveTheKeyboardFocus) {
   ASSERT_HRESULT_SUCCEEDED(button->accSelect(SELFLAG_TAKEFOCUS, kSelf));
   EXPECT_EQ(Button().focusRequests, 1);
   EXPECT_EQ(CheckBox().focusRequests, 0);
+}
+
+// Where a screen reader is told the keyboard focus is, as the window and its controls have it.
+struct FocusCase {
+  const char* name;
+  bool windowHasFocus;
+  bool checkBoxHasFocus;
+  HRESULT answer;
+  VARTYPE type;             // of the answer
+  std::wstring focusedName;  // of the object answered
+  LONG clientState;
+  LONG checkBoxState;
+};
+
+const LONG kCheckBoxState = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED;
+
+const FocusCase kFocusCases[] = {
+    {"InAControl", true, true, S_OK, VT_DISPATCH, L"Правильный ответ", STATE_SYSTEM_FOCUSABLE,
+     kCheckBoxState | STATE_SYSTEM_FOCUSED},
+    // The window itself has it: the client area is what has the focus.
+    {"InTheWindowAlone", true, false, S_OK, VT_I4, L"Тарвель. Zaze", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
+     kCheckBoxState},
+    // Another window has it: the control the window would give it to is not focused now.
+    {"Elsewhere", false, true, S_FALSE, VT_EMPTY, L"", STATE_SYSTEM_FOCUSABLE, kCheckBoxState},
+    {"ElsewhereAndInNoControl", false, false, S_FALSE, VT_EMPTY, L"", STATE_SYSTEM_FOCUSABLE, kCheckBoxState},
+};
+
+class AccessibleFocus : public Accessibility, public testing::WithParamInterface<FocusCase> {};
+
+TEST_P(AccessibleFocus, IsWhereTheKeyboardFocusIs) {
+  CheckBox().focused = GetParam().checkBoxHasFocus;
+  SetFocus(GetParam().windowHasFocus ? Handle() : nullptr);
+  ASSERT_EQ(GetFocus() == Handle(), GetParam().windowHasFocus);
+
+  VARIANT focused;
+  ASSERT_EQ(client_->get_accFocus(&focused), GetParam().answer);
+  ASSERT_EQ(focused.vt, GetParam().type);
+  if (focused.vt == VT_I4) {
+    EXPECT_EQ(focused.lVal, CHILDID_SELF);
+    EXPECT_EQ(NameOf(client_.Get()), GetParam().focusedName);
+  } else if (focused.vt == VT_DISPATCH) {
+    EXPECT_EQ(NameOf(AsAccessible(focused).Get()), GetParam().focusedName);
+  }
+  EXPECT_EQ(StateOf(client_.Get()), GetParam().clientState);
+  ComPtr<IAccessible> checkBox = ChildOf(ChildOf(client_.Get(), 2).Get(), 1);
+  EXPECT_EQ(StateOf(checkBox.Get()), GetParam().checkBoxState);
+  // A part of the tree without the focus has none to tell.
+  ComPtr<IAccessible> pages = ChildOf(client_.Get(), 1);
+  EXPECT_EQ(pages->get_accFocus(&focused), S_FALSE);
+  EXPECT_EQ(focused.vt, VT_EMPTY);
+}
+
+INSTANTIATE_TEST_SUITE_P(Focus, AccessibleFocus, testing::ValuesIn(kFocusCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Accessibility, ThePageTabsTellWhichOneIsSelected) {
+  ComPtr<IAccessible> pages = ChildOf(client_.Get(), 1);
+  VARIANT selected;
+  ASSERT_EQ(pages->get_accSelection(&selected), S_OK);
+  EXPECT_EQ(NameOf(AsAccessible(selected).Get()), L"1");
+
+  root_.children[0]->children[0]->selected = false;
+  root_.children[0]->children[1]->selected = true;
+  ASSERT_EQ(pages->get_accSelection(&selected), S_OK);
+  EXPECT_EQ(NameOf(AsAccessible(selected).Get()), L"2");
+
+  // The strip of controls has no selection.
+  EXPECT_EQ(ChildOf(client_.Get(), 2)->get_accSelection(&selected), S_FALSE);
+  EXPECT_EQ(selected.vt, VT_EMPTY);
+}
+
+// A fault in the program while it answers a screen reader fails that call and no more: nothing
+// unwinds into COM, and the program hears of it as of any other fault in its handlers.
+TEST_F(Accessibility, AFaultWhileAnsweringFailsTheCallInsteadOfCrossingCom) {
+  CheckBox().nameError = std::make_exception_ptr(std::runtime_error("the name is broken"));
+  ComPtr<IAccessible> strip = ChildOf(client_.Get(), 2);
+  BSTR name = nullptr;
+  EXPECT_EQ(strip->get_accName(Child(1), &name), E_FAIL);
+  EXPECT_EQ(name, nullptr);
+  EXPECT_THROW(toolkit::platform::win32::RethrowKeptHandlerError(), std::runtime_error);
+  // The search for the focus reads no names, and still works.
+  VARIANT focused;
+  SetFocus(Handle());
+  EXPECT_EQ(client_->get_accFocus(&focused), S_OK);
+  VariantClear(&focused);
+
+  // Running out of memory is the client's to hear; the program carries on.
+  CheckBox().nameError = std::make_exception_ptr(std::bad_alloc());
+  EXPECT_EQ(strip->get_accName(Child(1), &name), E_OUTOFMEMORY);
+  EXPECT_NO_THROW(toolkit::platform::win32::RethrowKeptHandlerError());
+  CheckBox().nameError = nullptr;
+  EXPECT_EQ(NameOf(ChildOf(strip.Get(), 1).Get()), L"Правильный ответ");
+}
+
+// What a screen reader in a process of its own reads of the window (msaa_client), while this
+// thread serves its calls as the program's message loop does.
+struct ClientReading {
+  DWORD exitCode = 0;
+  std::vector<std::string> lines;
+};
+
+ClientReading ReadFromAnotherProcess(HWND window, const std::wstring& actionOn = L"") {
+  wchar_t own[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, own, MAX_PATH);
+  std::wstring program(own);
+  program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"msaa_client.exe";
+  wchar_t folder[MAX_PATH] = {}, output[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  GetTempFileNameW(folder, L"msa", 0, output);
+  std::wstring command = L"\"" + program + L"\" " + std::to_wstring(reinterpret_cast<INT_PTR>(window)) + L" \"" +
+                         output + L"\"";
+  if (!actionOn.empty()) command += L" \"" + actionOn + L"\"";
+
+  ClientReading reading;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    ADD_FAILURE() << "msaa_client.exe does not start: error " << GetLastError();
+    return reading;
+  }
+  const double deadline = TestPlatform().Now() + 60;
+  TestPlatform().ProcessMessagesUntil([&] {
+    return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0 || TestPlatform().Now() > deadline;
+  });
+  if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "msaa_client.exe has not finished in a minute";
+    TerminateProcess(process.hProcess, 3);
+  }
+  GetExitCodeProcess(process.hProcess, &reading.exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+
+  if (std::FILE* file = _wfopen(output, L"rb")) {
+    std::string line;
+    for (int c; (c = std::fgetc(file)) != EOF;) {
+      if (c != '\n') {
+        line += static_cast<char>(c);
+      } else {
+        reading.lines.push_back(std::exchange(line, ""));
+      }
+    }
+    std::fclose(file);
+  }
+  DeleteFileW(output);
+  return reading;
+}
+
+// One object as msaa_client writes it.
+std::string ObjectLine(const std::string& path, LONG role, LONG state, const std::string& name,
+                       const std::string& action = "", const std::string& description = "") {
+  return path + "\t" + std::to_string(role) + "\t" + std::to_string(state) + "\t" + name + "\t" + action + "\t" +
+         description;
+}
+
+TEST_F(Accessibility, AScreenReadersProcessReadsTheWholeTreeAndTheFocus) {
+  SetFocus(Handle());
+  const ClientReading reading = ReadFromAnotherProcess(Handle());
+  EXPECT_EQ(reading.exitCode, 0u);
+  const std::vector<std::string> expected = {
+      ObjectLine("", ROLE_SYSTEM_CLIENT, STATE_SYSTEM_FOCUSABLE, "Тарвель. Zaze"),
+      ObjectLine("1", ROLE_SYSTEM_PAGETABLIST, 0, ""),
+      ObjectLine("1.1", ROLE_SYSTEM_PAGETAB, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED,
+                 "1"),
+      ObjectLine("1.2", ROLE_SYSTEM_PAGETAB, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE, "2"),
+      ObjectLine("2", ROLE_SYSTEM_PANE, 0, ""),
+      ObjectLine("2.1", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
+                 "Правильный ответ"),
+      ObjectLine("2.2", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, "Следующий"),
+      "focus\t2.1",
+  };
+  EXPECT_EQ(reading.lines, expected);
+
+  // With no control focused, the window's client area itself has the focus.
+  CheckBox().focused = false;
+  const ClientReading unfocused = ReadFromAnotherProcess(Handle());
+  ASSERT_FALSE(unfocused.lines.empty());
+  EXPECT_EQ(unfocused.lines.back(), "focus\t");
 }
 
 struct EventCase {
