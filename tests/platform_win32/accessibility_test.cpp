@@ -52,7 +52,13 @@ class FakeNode : public AccessibleNode {
   int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
   AccessibleNode* AccessibleChild(int index) const override { return children.at(static_cast<std::size_t>(index)).get(); }
   void TakeFocus() override { ++focusRequests; }
+  toolkit::platform::AccessibleAction DefaultAction() const override { return action; }
+  void DoDefaultAction() override { ++defaultActions; }
+  std::string Description() const override { return description; }
 
+  toolkit::platform::AccessibleAction action = toolkit::platform::AccessibleAction::None;
+  std::string description;
+  int defaultActions = 0;
   bool focusable = false;
   bool focused = false;
   bool checkable = false;

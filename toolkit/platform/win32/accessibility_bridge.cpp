@@ -10,6 +10,8 @@ DWORD WinEventOf(AccessibleChange change) {
     case AccessibleChange::Name: return EVENT_OBJECT_NAMECHANGE;
     case AccessibleChange::State: return EVENT_OBJECT_STATECHANGE;
     case AccessibleChange::Focus: return EVENT_OBJECT_FOCUS;
+    case AccessibleChange::Selection: return EVENT_OBJECT_SELECTION;
+    case AccessibleChange::Description: return EVENT_OBJECT_DESCRIPTIONCHANGE;
   }
   return EVENT_OBJECT_REORDER;
 }
