@@ -23,6 +23,7 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 using toolkit::Rect;
+using toolkit::platform::AccessibleAction;
 using toolkit::platform::AccessibleChange;
 using toolkit::platform::AccessibleNode;
 using toolkit::platform::AccessibleRole;
@@ -52,19 +53,23 @@ class FakeNode : public AccessibleNode {
   int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
   AccessibleNode* AccessibleChild(int index) const override { return children.at(static_cast<std::size_t>(index)).get(); }
   void TakeFocus() override { ++focusRequests; }
-  toolkit::platform::AccessibleAction DefaultAction() const override { return action; }
-  void DoDefaultAction() override { ++defaultActions; }
+  AccessibleAction DefaultAction() const override { return action; }
+  // What a click does, as far as a screen reader sees it.
+  void DoDefaultAction() override {
+    ++defaultActions;
+    if (action == AccessibleAction::Toggle) checked = !checked;
+  }
   std::string Description() const override { return description; }
 
-  toolkit::platform::AccessibleAction action = toolkit::platform::AccessibleAction::None;
-  std::string description;
-  int defaultActions = 0;
   bool focusable = false;
   bool focused = false;
   bool checkable = false;
   bool checked = false;
   bool selected = false;
   int focusRequests = 0;
+  AccessibleAction action = AccessibleAction::None;
+  std::string description;
+  int defaultActions = 0;
   // What Name() throws, if anything.
   std::exception_ptr nameError;
   std::vector<std::unique_ptr<FakeNode>> children;
@@ -100,13 +105,16 @@ ComPtr<IAccessible> AsAccessible(VARIANT& answer) {
   return accessible;
 }
 
-std::wstring NameOf(IAccessible* object) {
-  BSTR name = nullptr;
-  if (!object || FAILED(object->get_accName(kSelf, &name)) || !name) return L"";
-  std::wstring text(name, SysStringLen(name));
-  SysFreeString(name);
+// A text property of the object itself; "" when it has none.
+std::wstring TextOf(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
+  BSTR answer = nullptr;
+  if (!object || FAILED((object->*property)(kSelf, &answer)) || !answer) return L"";
+  std::wstring text(answer, SysStringLen(answer));
+  SysFreeString(answer);
   return text;
 }
+
+std::wstring NameOf(IAccessible* object) { return TextOf(object, &IAccessible::get_accName); }
 
 LONG RoleOf(IAccessible* object) {
   VARIANT role;
@@ -134,11 +142,18 @@ class Accessibility : public testing::Test {
     FakeNode& pages = root_.Add(AccessibleRole::PageTabList, "", Rect{0, 0, 300, 200});
     FakeNode& current = pages.Add(AccessibleRole::PageTab, "1", Rect{3, 180, 11, 188});
     current.focusable = current.selected = true;
-    pages.Add(AccessibleRole::PageTab, "2", Rect{13, 180, 21, 188}).focusable = true;
+    current.action = AccessibleAction::Select;
+    FakeNode& other = pages.Add(AccessibleRole::PageTab, "2", Rect{13, 180, 21, 188});
+    other.focusable = true;
+    other.action = AccessibleAction::Select;
     FakeNode& strip = root_.Add(AccessibleRole::Pane, "", Rect{0, 100, 300, 124});
     FakeNode& checkBox = strip.Add(AccessibleRole::CheckBox, "Правильный ответ", Rect{0, 100, 137, 124});
     checkBox.focusable = checkBox.checkable = checkBox.checked = checkBox.focused = true;
-    strip.Add(AccessibleRole::Button, "Следующий", Rect{137, 100, 217, 124}).focusable = true;
+    checkBox.action = AccessibleAction::Toggle;
+    checkBox.description = "Zaze";
+    FakeNode& button = strip.Add(AccessibleRole::Button, "Следующий", Rect{137, 100, 217, 124});
+    button.focusable = true;
+    button.action = AccessibleAction::Press;
 
     events_.accessibleRoot = &root_;
     window_ = TestPlatform().CreateWindow(events_);
@@ -149,6 +164,7 @@ class Accessibility : public testing::Test {
   }
 
   HWND Handle() { return AsWin32(*window_).Handle(); }
+  FakeNode& PageTab(int index) { return *root_.children[0]->children[static_cast<std::size_t>(index)]; }
   FakeNode& CheckBox() { return *root_.children[1]->children[0]; }
   FakeNode& Button() { return *root_.children[1]->children[1]; }
 
@@ -189,21 +205,26 @@ struct ControlCase {
   std::wstring accessibleName;
   LONG state;
   Rect bounds;
+  std::wstring defaultAction;
+  std::wstring description;
 };
 
 const ControlCase kControls[] = {
     {"PageTab", {1, 1}, ROLE_SYSTEM_PAGETAB, L"1",
-     STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, Rect{3, 180, 11, 188}},
+     STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, Rect{3, 180, 11, 188}, L"Switch", L""},
     {"OtherPageTab", {1, 2}, ROLE_SYSTEM_PAGETAB, L"2", STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE,
-     Rect{13, 180, 21, 188}},
+     Rect{13, 180, 21, 188}, L"Switch", L""},
     {"CheckBox", {2, 1}, ROLE_SYSTEM_CHECKBUTTON, L"Правильный ответ",
-     STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED, Rect{0, 100, 137, 124}},
-    {"Button", {2, 2}, ROLE_SYSTEM_PUSHBUTTON, L"Следующий", STATE_SYSTEM_FOCUSABLE, Rect{137, 100, 217, 124}},
+     STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED, Rect{0, 100, 137, 124}, L"Uncheck", L"Zaze"},
+    {"Button", {2, 2}, ROLE_SYSTEM_PUSHBUTTON, L"Следующий", STATE_SYSTEM_FOCUSABLE, Rect{137, 100, 217, 124},
+     L"Press", L""},
+    {"PageTabList", {1}, ROLE_SYSTEM_PAGETABLIST, L"", 0, Rect{0, 0, 300, 200}, L"", L""},
 };
 
 class AccessibleControls : public Accessibility, public testing::WithParamInterface<ControlCase> {};
 
-TEST_P(AccessibleControls, TellTheirRoleNameStateAndPlaceOnTheScreen) {
+TEST_P(AccessibleControls, TellTheirRoleNameStateActionDescriptionAndPlaceOnTheScreen) {
+  SetFocus(Handle());
   ComPtr<IAccessible> object = client_;
   for (LONG position : GetParam().path) object = ChildOf(object.Get(), position);
   ASSERT_NE(object, nullptr);
@@ -211,6 +232,8 @@ TEST_P(AccessibleControls, TellTheirRoleNameStateAndPlaceOnTheScreen) {
   EXPECT_EQ(RoleOf(object.Get()), GetParam().role);
   EXPECT_EQ(NameOf(object.Get()), GetParam().accessibleName);
   EXPECT_EQ(StateOf(object.Get()), GetParam().state);
+  EXPECT_EQ(TextOf(object.Get(), &IAccessible::get_accDefaultAction), GetParam().defaultAction);
+  EXPECT_EQ(TextOf(object.Get(), &IAccessible::get_accDescription), GetParam().description);
   LONG left = 0, top = 0, width = 0, height = 0;
   ASSERT_HRESULT_SUCCEEDED(object->accLocation(&left, &top, &width, &height, kSelf));
   const POINT corner = OnScreen(GetParam().bounds.left, GetParam().bounds.top);
@@ -271,6 +294,72 @@ TEST_F(Accessibility, AScreenReaderCanMoveTheKeyboardFocus) {
   ASSERT_HRESULT_SUCCEEDED(button->accSelect(SELFLAG_TAKEFOCUS, kSelf));
   EXPECT_EQ(Button().focusRequests, 1);
   EXPECT_EQ(CheckBox().focusRequests, 0);
+}
+
+struct ActionCase {
+  const char* name;
+  std::vector<LONG> path;  // child positions from the root, from 1
+  HRESULT answer;
+};
+
+const ActionCase kActions[] = {
+    {"PageTab", {1, 2}, S_OK},
+    {"CheckBox", {2, 1}, S_OK},
+    {"Button", {2, 2}, S_OK},
+    // A control that a click does nothing to has no action to do.
+    {"PageTabList", {1}, DISP_E_MEMBERNOTFOUND},
+};
+
+class AccessibleActions : public Accessibility, public testing::WithParamInterface<ActionCase> {
+ protected:
+  FakeNode& Node() {
+    FakeNode* node = &root_;
+    for (LONG position : GetParam().path) node = node->children[static_cast<std::size_t>(position - 1)].get();
+    return *node;
+  }
+};
+
+TEST_P(AccessibleActions, DoWhatAClickDoesWhereThereIsOne) {
+  ComPtr<IAccessible> object = client_;
+  for (LONG position : GetParam().path) object = ChildOf(object.Get(), position);
+  ASSERT_NE(object, nullptr);
+  EXPECT_EQ(object->accDoDefaultAction(kSelf), GetParam().answer);
+  EXPECT_EQ(Node().defaultActions, GetParam().answer == S_OK ? 1 : 0);
+  // Named as its parent's child, as a client may name it.
+  ComPtr<IDispatch> parent;
+  ASSERT_HRESULT_SUCCEEDED(object->get_accParent(&parent));
+  EXPECT_EQ(AsAccessible(parent.Get())->accDoDefaultAction(Child(GetParam().path.back())), GetParam().answer);
+  EXPECT_EQ(Node().defaultActions, GetParam().answer == S_OK ? 2 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AccessibleActions, testing::ValuesIn(kActions),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Accessibility, TheCheckBoxsActionSaysWhatItWillDo) {
+  ComPtr<IAccessible> checkBox = ChildOf(ChildOf(client_.Get(), 2).Get(), 1);
+  EXPECT_EQ(TextOf(checkBox.Get(), &IAccessible::get_accDefaultAction), L"Uncheck");
+  ASSERT_EQ(checkBox->accDoDefaultAction(kSelf), S_OK);
+  EXPECT_FALSE(CheckBox().checked);
+  EXPECT_EQ(TextOf(checkBox.Get(), &IAccessible::get_accDefaultAction), L"Check");
+  EXPECT_EQ(StateOf(checkBox.Get()) & STATE_SYSTEM_CHECKED, 0);
+}
+
+TEST_F(Accessibility, ChoosingAPageTabAsASelectionChoosesItsPage) {
+  ComPtr<IAccessible> pages = ChildOf(client_.Get(), 1);
+  EXPECT_EQ(pages->accSelect(SELFLAG_TAKESELECTION, Child(2)), S_OK);
+  EXPECT_EQ(PageTab(1).defaultActions, 1);
+  EXPECT_EQ(PageTab(1).focusRequests, 0);
+  EXPECT_EQ(pages->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, Child(2)), S_OK);
+  EXPECT_EQ(PageTab(1).defaultActions, 2);
+  EXPECT_EQ(PageTab(1).focusRequests, 1);
+  // One page is current at a time: none can be added to it or taken away.
+  EXPECT_EQ(pages->accSelect(SELFLAG_ADDSELECTION, Child(1)), E_INVALIDARG);
+  EXPECT_EQ(pages->accSelect(SELFLAG_REMOVESELECTION, Child(1)), E_INVALIDARG);
+  EXPECT_EQ(PageTab(0).defaultActions, 0);
+  // Nothing else is chosen that way.
+  ComPtr<IAccessible> strip = ChildOf(client_.Get(), 2);
+  EXPECT_EQ(strip->accSelect(SELFLAG_TAKESELECTION, Child(2)), S_FALSE);
+  EXPECT_EQ(Button().defaultActions, 0);
 }
 
 // Where a screen reader is told the keyboard focus is, as the window and its controls have it.
@@ -435,12 +524,12 @@ TEST_F(Accessibility, AScreenReadersProcessReadsTheWholeTreeAndTheFocus) {
       ObjectLine("", ROLE_SYSTEM_CLIENT, STATE_SYSTEM_FOCUSABLE, "Тарвель. Zaze"),
       ObjectLine("1", ROLE_SYSTEM_PAGETABLIST, 0, ""),
       ObjectLine("1.1", ROLE_SYSTEM_PAGETAB, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED,
-                 "1"),
-      ObjectLine("1.2", ROLE_SYSTEM_PAGETAB, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE, "2"),
+                 "1", "Switch"),
+      ObjectLine("1.2", ROLE_SYSTEM_PAGETAB, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE, "2", "Switch"),
       ObjectLine("2", ROLE_SYSTEM_PANE, 0, ""),
       ObjectLine("2.1", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED,
-                 "Правильный ответ"),
-      ObjectLine("2.2", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, "Следующий"),
+                 "Правильный ответ", "Uncheck", "Zaze"),
+      ObjectLine("2.2", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, "Следующий", "Press"),
       "focus\t2.1",
   };
   EXPECT_EQ(reading.lines, expected);
@@ -450,6 +539,21 @@ TEST_F(Accessibility, AScreenReadersProcessReadsTheWholeTreeAndTheFocus) {
   const ClientReading unfocused = ReadFromAnotherProcess(Handle());
   ASSERT_FALSE(unfocused.lines.empty());
   EXPECT_EQ(unfocused.lines.back(), "focus\t");
+}
+
+TEST_F(Accessibility, AScreenReadersProcessDoesTheDefaultActions) {
+  const ClientReading pressed = ReadFromAnotherProcess(Handle(), L"Следующий");
+  EXPECT_EQ(pressed.exitCode, 0u);
+  EXPECT_EQ(Button().defaultActions, 1);
+
+  SetFocus(Handle());
+  const ClientReading toggled = ReadFromAnotherProcess(Handle(), L"Правильный ответ");
+  EXPECT_EQ(toggled.exitCode, 0u);
+  EXPECT_EQ(CheckBox().defaultActions, 1);
+  // What it read after the action: the box unticked, and ticking it next.
+  ASSERT_GE(toggled.lines.size(), 6u);
+  EXPECT_EQ(toggled.lines[5], ObjectLine("2.1", ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED,
+                                         "Правильный ответ", "Check", "Zaze"));
 }
 
 struct EventCase {
@@ -463,6 +567,8 @@ const EventCase kEvents[] = {
     {"Name", AccessibleChange::Name, EVENT_OBJECT_NAMECHANGE},
     {"State", AccessibleChange::State, EVENT_OBJECT_STATECHANGE},
     {"Focus", AccessibleChange::Focus, EVENT_OBJECT_FOCUS},
+    // Readers speak a focused object's new description: the answer the check box reveals.
+    {"Description", AccessibleChange::Description, EVENT_OBJECT_DESCRIPTIONCHANGE},
 };
 
 struct SeenEvent {
@@ -505,6 +611,49 @@ TEST_P(AccessibilityEvents, NameTheChangedNodeSoThatAClientCanReachIt) {
 
 INSTANTIATE_TEST_SUITE_P(Changes, AccessibilityEvents, testing::ValuesIn(kEvents),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// When the page changes, the tab that has become the current one is the selection of its
+// list, and each tab's selected state may have changed.
+TEST_F(Accessibility, ANewCurrentPageTabIsAnnouncedAsTheSelection) {
+  PageTab(0).selected = false;
+  PageTab(1).selected = true;
+  seenEvents.clear();
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SELECTION, EVENT_OBJECT_STATECHANGE, nullptr, NoteEvent,
+                                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  window_->NotifyAccessibility(PageTab(1), AccessibleChange::Selection);
+  // The toolkit's own, which name their nodes by negative ids.
+  const auto ours = [] {
+    std::vector<SeenEvent> events;
+    for (const SeenEvent& event : seenEvents) {
+      if (event.child < 0) events.push_back(event);
+    }
+    return events;
+  };
+  const double deadline = TestPlatform().Now() + 5;
+  TestPlatform().ProcessMessagesUntil([&] { return ours().size() >= 3 || TestPlatform().Now() > deadline; });
+  TestPlatform().ProcessPendingMessages();
+  UnhookWinEvent(hook);
+
+  std::vector<std::pair<DWORD, std::wstring>> named;
+  for (const SeenEvent& event : ours()) {
+    ComPtr<IAccessible> source;
+    VARIANT child;
+    VariantInit(&child);
+    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromEvent(event.window, event.object, event.child, &source, &child));
+    BSTR name = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(source->get_accName(child, &name));
+    named.emplace_back(event.event, std::wstring(name, SysStringLen(name)));
+    SysFreeString(name);
+    VARIANT state;
+    VariantInit(&state);
+    ASSERT_HRESULT_SUCCEEDED(source->get_accState(child, &state));
+    EXPECT_EQ((state.lVal & STATE_SYSTEM_SELECTED) != 0, named.back().second == L"2");
+  }
+  const std::vector<std::pair<DWORD, std::wstring>> expected = {
+      {EVENT_OBJECT_SELECTION, L"2"}, {EVENT_OBJECT_STATECHANGE, L"1"}, {EVENT_OBJECT_STATECHANGE, L"2"}};
+  EXPECT_EQ(named, expected);
+}
 
 TEST_F(Accessibility, AControlThatHasLeftTheTreeNoLongerAnswers) {
   ComPtr<IAccessible> button = ChildOf(ChildOf(client_.Get(), 2).Get(), 2);

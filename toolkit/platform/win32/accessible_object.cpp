@@ -2,6 +2,7 @@
 
 #include <new>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "toolkit/platform/win32/accessible_tree.h"
@@ -75,6 +76,24 @@ LONG MsaaState(AccessibleTree& tree, const AccessibleNode& node) {
   if (node.Role() == AccessibleRole::PageTab) state |= STATE_SYSTEM_SELECTABLE;
   if (node.IsSelected()) state |= STATE_SYSTEM_SELECTED;
   return state;
+}
+
+// The names Windows' own controls give these actions.
+std::wstring_view ActionName(const AccessibleNode& node) {
+  switch (node.DefaultAction()) {
+    case AccessibleAction::None: return {};
+    case AccessibleAction::Press: return L"Press";
+    case AccessibleAction::Toggle: return node.IsChecked() ? L"Uncheck" : L"Check";
+    case AccessibleAction::Select: return L"Switch";
+  }
+  return {};
+}
+
+// `text` as a BSTR answer: S_FALSE and none when it is empty.
+HRESULT AnswerText(std::wstring_view text, BSTR* answer) {
+  if (text.empty()) return S_FALSE;
+  *answer = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  return *answer ? S_OK : E_OUTOFMEMORY;
 }
 
 VARIANT Self() {
@@ -214,10 +233,7 @@ HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
   return Guarded([&]() -> HRESULT {
     AccessibleNode* node = Resolve(child);
     if (!node) return E_INVALIDARG;
-    const std::wstring text = Utf16FromUtf8(node->Name());
-    if (text.empty()) return S_FALSE;
-    *name = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    return *name ? S_OK : E_OUTOFMEMORY;
+    return AnswerText(Utf16FromUtf8(node->Name()), name);
   });
 }
 
@@ -226,9 +242,14 @@ HRESULT AccessibleObject::get_accValue(VARIANT, BSTR* value) {
   return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT AccessibleObject::get_accDescription(VARIANT, BSTR* description) {
-  if (description) *description = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
+HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
+  if (!description) return E_POINTER;
+  *description = nullptr;
+  return Guarded([&]() -> HRESULT {
+    AccessibleNode* node = Resolve(child);
+    if (!node) return E_INVALIDARG;
+    return AnswerText(Utf16FromUtf8(node->Description()), description);
+  });
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
@@ -302,19 +323,31 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selected) {
   });
 }
 
-HRESULT AccessibleObject::get_accDefaultAction(VARIANT, BSTR* action) {
-  if (action) *action = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
+HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
+  if (!action) return E_POINTER;
+  *action = nullptr;
+  return Guarded([&]() -> HRESULT {
+    AccessibleNode* node = Resolve(child);
+    if (!node) return E_INVALIDARG;
+    return AnswerText(ActionName(*node), action);
+  });
 }
 
 HRESULT AccessibleObject::accSelect(LONG flags, VARIANT child) {
   return Guarded([&]() -> HRESULT {
     AccessibleNode* node = Resolve(child);
     if (!node) return E_INVALIDARG;
-    // Taking the focus is the one selection the toolkit's controls know.
-    if (flags != SELFLAG_TAKEFOCUS) return E_NOTIMPL;
-    if (!node->IsFocusable()) return S_FALSE;
-    node->TakeFocus();
+    // The toolkit's sets have one current member each: it can be taken, not added to, extended
+    // or removed.
+    if (flags == SELFLAG_NONE || (flags & ~(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)) != 0) return E_INVALIDARG;
+    const bool focuses = (flags & SELFLAG_TAKEFOCUS) != 0;
+    const bool selects = (flags & SELFLAG_TAKESELECTION) != 0;
+    if ((focuses && !node->IsFocusable()) || (selects && node->DefaultAction() != AccessibleAction::Select)) {
+      return S_FALSE;
+    }
+    if (focuses) node->TakeFocus();
+    // A page's tab is selected by choosing it, as a click does.
+    if (selects) node->DoDefaultAction();
     return S_OK;
   });
 }
@@ -382,7 +415,15 @@ HRESULT AccessibleObject::accHitTest(LONG x, LONG y, VARIANT* child) {
   });
 }
 
-HRESULT AccessibleObject::accDoDefaultAction(VARIANT) { return DISP_E_MEMBERNOTFOUND; }
+HRESULT AccessibleObject::accDoDefaultAction(VARIANT child) {
+  return Guarded([&]() -> HRESULT {
+    AccessibleNode* node = Resolve(child);
+    if (!node) return E_INVALIDARG;
+    if (node->DefaultAction() == AccessibleAction::None) return DISP_E_MEMBERNOTFOUND;
+    node->DoDefaultAction();
+    return S_OK;
+  });
+}
 
 HRESULT AccessibleObject::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }
 
