@@ -35,7 +35,18 @@ toolkit::ComponentRecord TForm1::Definition() const { return Unit1Definition(); 
 
 toolkit::TTabControl* TForm1::TabControl1() const { return Find<toolkit::TTabControl>("TabControl1"); }
 
-void TForm1::FormCreate(TObject*) { TabControl1()->First(TTabTransition::Slide, TTabTransitionDirection::Normal); }
+toolkit::TCheckBox* TForm1::CheckBoxNumbered(int checkBox) const {
+  return Find<toolkit::TCheckBox>("CheckBox" + std::to_string(checkBox));
+}
+
+void TForm1::FormCreate(TObject*) {
+  // A screen reader hears a card's answer as its check box's description while it is revealed.
+  for (int card = 1; card <= deck::kCardCount; ++card) {
+    const int checkBox = deck::NumbersOf(card).checkBox;
+    CheckBoxNumbered(checkBox)->SetDescribedBy(Find<toolkit::TText>(AnswerTextNameFor(checkBox)));
+  }
+  TabControl1()->First(TTabTransition::Slide, TTabTransitionDirection::Normal);
+}
 
 void TForm1::FormGesture(TObject*, const TGestureEventInfo& EventInfo, bool&) {
   if (EventInfo.GestureID == sgiLeft) TabControl1()->Next(TTabTransition::Slide, TTabTransitionDirection::Normal);
@@ -49,6 +60,6 @@ void TForm1::Button1Click(TObject*) { TabControl1()->First(TTabTransition::Slide
 void TForm1::Button2Click(TObject*) { TabControl1()->Next(TTabTransition::Slide, TTabTransitionDirection::Normal); }
 
 void TForm1::CheckBoxChange(int checkBox) {
-  const auto* box = Find<toolkit::TCheckBox>("CheckBox" + std::to_string(checkBox));
+  const auto* box = CheckBoxNumbered(checkBox);
   Find<toolkit::TText>(AnswerTextNameFor(checkBox))->SetVisible(box->IsChecked());
 }

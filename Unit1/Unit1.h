@@ -3,6 +3,7 @@
 #include "toolkit/app/form.h"
 
 namespace toolkit {
+class TCheckBox;
 class TTabControl;
 }
 
@@ -24,6 +25,7 @@ class TForm1 : public toolkit::TForm {
 
  private:
   toolkit::TTabControl* TabControl1() const;
+  toolkit::TCheckBox* CheckBoxNumbered(int checkBox) const;
 };
 
 extern TForm1* Form1;

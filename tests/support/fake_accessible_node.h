@@ -30,6 +30,9 @@ struct FakeNode : toolkit::platform::AccessibleNode {
   int AccessibleChildCount() const override { return static_cast<int>(children.size()); }
   AccessibleNode* AccessibleChild(int index) const override { return children.at(index); }
   void TakeFocus() override { ++focusRequests; }
+  toolkit::platform::AccessibleAction DefaultAction() const override { return action; }
+  void DoDefaultAction() override { ++defaultActions; }
+  std::string Description() const override { return description; }
 
   toolkit::platform::AccessibleRole role;
   std::string name;
@@ -40,6 +43,9 @@ struct FakeNode : toolkit::platform::AccessibleNode {
   bool checked = false;
   bool selected = false;
   int focusRequests = 0;
+  toolkit::platform::AccessibleAction action = toolkit::platform::AccessibleAction::None;
+  std::string description;
+  int defaultActions = 0;
   FakeNode* parent = nullptr;
   std::vector<FakeNode*> children;
 };
@@ -52,13 +58,18 @@ struct MiniatureCardPage {
     tabs.Add(dot1).Add(dot2);
     page.Add(picture).Add(answer).Add(check).Add(next);
     dot1.focusable = dot1.selected = true;
+    dot1.action = dot2.action = Action::Select;
     check.focusable = check.checkable = check.checked = true;
+    check.action = Action::Toggle;
+    check.description = answer.name;
     next.focusable = next.focused = true;
+    next.action = Action::Press;
   }
   MiniatureCardPage(const MiniatureCardPage&) = delete;
   MiniatureCardPage& operator=(const MiniatureCardPage&) = delete;
 
   using Role = toolkit::platform::AccessibleRole;
+  using Action = toolkit::platform::AccessibleAction;
   FakeNode root{Role::Window, "Тарвель. Zaze", {0, 0, 663, 480}};
   FakeNode tabs{Role::PageTabList, "", {0, 0, 663, 480}};
   FakeNode dot1{Role::PageTab, "Страница 1", {3, 451, 11, 459}};

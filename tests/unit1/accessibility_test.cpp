@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "tests/support/toolkit_printers.h"
 #include "tests/unit1/deck_form.h"
 
+using toolkit::platform::AccessibleAction;
 using toolkit::platform::AccessibleChange;
 using toolkit::platform::AccessibleNode;
 using toolkit::platform::AccessibleRole;
@@ -139,6 +141,126 @@ TEST_F(AccessibilityTree, FollowsThePageChange) {
     if (tab->IsSelected()) selected.push_back(tab->Name());
   }
   EXPECT_EQ(selected, std::vector<std::string>{"Страница 120"}) << "the current page's tab alone";
+}
+
+// What a learner can see and do after an action: the page, the focus, and card 1's reveal.
+struct Outcome {
+  int page;
+  std::string focused;  // the focused control's name
+  bool revealed;
+  bool operator==(const Outcome&) const = default;
+};
+
+void PrintTo(const Outcome& outcome, std::ostream* out) {
+  *out << "page " << outcome.page << (outcome.revealed ? ", answer shown" : ", answer hidden") << ", focus "
+       << (outcome.focused.empty() ? "nowhere" : outcome.focused);
+}
+
+struct ActionCase {
+  const char* what;
+  AccessibleAction action;
+  std::function<void(DeckForm&)> before;
+  std::function<toolkit::TControl*(const DeckForm&)> control;
+};
+
+const ActionCase kActionCases[] = {
+    {"Следующий", AccessibleAction::Press, [](DeckForm&) {}, [](const DeckForm& d) { return d.NextButtonOf(1); }},
+    {"the check box", AccessibleAction::Toggle, [](DeckForm&) {}, [](const DeckForm& d) { return d.CheckBoxOf(1); }},
+    {"the check box once more", AccessibleAction::Toggle, [](DeckForm& d) { d.Click(*d.CheckBoxOf(1), 8, 12); },
+     [](const DeckForm& d) { return d.CheckBoxOf(1); }},
+    {"another page's tab", AccessibleAction::Select, [](DeckForm&) {}, [](const DeckForm& d) { return d.Page(5); }},
+    {"the current page's tab", AccessibleAction::Select, [](DeckForm&) {}, [](const DeckForm& d) { return d.Page(1); }},
+    {"В начало", AccessibleAction::Press, [](DeckForm& d) { d.Tabs().SetTabIndex(119); },
+     [](const DeckForm& d) { return d.BackToStart(); }},
+};
+
+class DefaultAction : public testing::TestWithParam<ActionCase> {
+ protected:
+  static Outcome After(std::function<void(DeckForm&, toolkit::TControl&)> act) {
+    DeckForm deck;
+    GetParam().before(deck);
+    act(deck, *GetParam().control(deck));
+    const toolkit::TControl* focused = deck.Form().Focused();
+    return {deck.CurrentPage(), focused != nullptr ? focused->ComponentName() : "", deck.TextOf(1)->Visible()};
+  }
+};
+
+TEST_P(DefaultAction, IsNamedForTheControlAndDoesWhatAClickDoes) {
+  SCOPED_TRACE(GetParam().what);
+  DeckForm deck;
+  GetParam().before(deck);
+  EXPECT_EQ(GetParam().control(deck)->DefaultAction(), GetParam().action);
+
+  const Outcome clicked = After([](DeckForm& d, toolkit::TControl& control) { d.Click(control); });
+  const Outcome acted = After([](DeckForm&, toolkit::TControl& control) { control.DoDefaultAction(); });
+  EXPECT_EQ(acted, clicked);
+  const Outcome untouched = After([](DeckForm&, toolkit::TControl&) {});
+  EXPECT_NE(acted, untouched) << "it did something";
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, DefaultAction, testing::ValuesIn(kActionCases),
+                         [](const testing::TestParamInfo<ActionCase>& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(AccessibilityTree, OffersNoActionWhereAClickDoesNothing) {
+  for (const AccessibleNode* node : Everything()) {
+    if (node->Role() == AccessibleRole::Graphic || node->Role() == AccessibleRole::Pane) {
+      EXPECT_EQ(node->DefaultAction(), AccessibleAction::None);
+    }
+  }
+  EXPECT_EQ(Root().DefaultAction(), AccessibleAction::None);
+  Root().DoDefaultAction();
+  EXPECT_EQ(deck.CurrentPage(), 1);
+}
+
+TEST_F(AccessibilityTree, AHiddenControlsActionDoesNothing) {
+  toolkit::TButton& next = *deck.NextButtonOf(2);
+  next.DoDefaultAction();
+  deck.CheckBoxOf(2)->DoDefaultAction();
+  EXPECT_EQ(deck.CurrentPage(), 1);
+  EXPECT_FALSE(deck.CheckBoxOf(2)->IsChecked());
+}
+
+TEST_F(AccessibilityTree, TheCheckBoxIsDescribedByTheAnswerItReveals) {
+  toolkit::TCheckBox& box = *deck.CheckBoxOf(1);
+  EXPECT_EQ(box.Description(), "");
+  const auto& notifications = deck.Window().Notifications();
+  const auto described = [&](size_t from) {
+    return std::count_if(notifications.begin() + static_cast<long>(from), notifications.end(), [&](const auto& n) {
+      return n.node == &box && n.change == AccessibleChange::Description;
+    });
+  };
+  for (const bool revealed : {true, false}) {
+    const size_t before = notifications.size();
+    deck.Click(box, 8, 12);
+    EXPECT_EQ(box.Description(), revealed ? deck::AnswerText(1) : "");
+    EXPECT_EQ(described(before), 1) << "told once that the description changed";
+  }
+  EXPECT_EQ(deck.CheckBoxOf(2)->Description(), "") << "each card's box is described by its own answer";
+  deck.Tabs().SetTabIndex(1);
+  deck.Click(*deck.CheckBoxOf(2), 8, 12);
+  EXPECT_EQ(deck.CheckBoxOf(2)->Description(), deck::AnswerText(2));
+  EXPECT_EQ(box.Description(), "");
+}
+
+TEST_F(AccessibilityTree, TellsWhichPageTabIsSelectedWheneverThePageChanges) {
+  const std::function<void()> changes[] = {
+      [&] { deck.Click(*deck.NextButtonOf(1)); },
+      [&] { deck.Click(*deck.Page(7)); },
+      [&] { deck.Tabs().SetTabIndex(119); },
+      [&] { deck.Click(*deck.BackToStart()); },
+  };
+  for (const auto& change : changes) {
+    const size_t before = deck.Window().Notifications().size();
+    change();
+    const auto& notifications = deck.Window().Notifications();
+    std::vector<const AccessibleNode*> selected;
+    for (auto n = notifications.begin() + static_cast<long>(before); n != notifications.end(); ++n) {
+      if (n->change == AccessibleChange::Selection) selected.push_back(n->node);
+    }
+    const AccessibleNode* current = deck.Page(deck.CurrentPage());
+    EXPECT_EQ(selected, std::vector<const AccessibleNode*>{current}) << "page " << deck.CurrentPage();
+    EXPECT_TRUE(current->IsSelected());
+  }
 }
 
 }  // namespace

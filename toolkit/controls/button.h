@@ -12,6 +12,7 @@ class TButton : public TPressable {
   bool KeyDown(Key key, Modifiers modifiers) override;
   void Paint(Canvas& canvas) const override;
   std::optional<AccessibleRole> RoleOf() const override { return AccessibleRole::Button; }
+  AccessibleAction DefaultAction() const override { return AccessibleAction::Press; }
 
   // Clicks the button as the learner would.
   void Click() { Clicked(); }

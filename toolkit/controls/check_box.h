@@ -22,6 +22,7 @@ class TCheckBox : public TPressable {
   void Paint(Canvas& canvas) const override;
   std::optional<AccessibleRole> RoleOf() const override { return AccessibleRole::CheckBox; }
   bool IsCheckable() const override { return true; }
+  AccessibleAction DefaultAction() const override { return AccessibleAction::Toggle; }
 
  protected:
   void Clicked() override;

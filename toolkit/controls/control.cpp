@@ -75,6 +75,7 @@ bool TControl::ChangeVisible(bool visible) {
     host->InvalidateWindow();
   }
   if (parent_ != nullptr) parent_->NotifyAccessibility(platform::AccessibleChange::Structure);
+  if (describes_ != nullptr) describes_->NotifyAccessibility(platform::AccessibleChange::Description);
   return true;
 }
 
@@ -90,6 +91,7 @@ void TControl::SetText(std::string text) {
   text_ = std::move(text);
   Invalidate();
   NotifyAccessibility(platform::AccessibleChange::Name);
+  if (describes_ != nullptr && visible_) describes_->NotifyAccessibility(platform::AccessibleChange::Description);
 }
 
 TAlignLayout AlignLayoutNamed(const std::string& name) {
@@ -194,6 +196,16 @@ void TControl::RealignParent() {
 
 void TControl::NotifyAccessibility(platform::AccessibleChange change) {
   if (ControlHost* host = Host(); host != nullptr && IsShowing()) host->AccessibilityChanged(*this, change);
+}
+
+std::string TControl::Description() const {
+  return describedBy_ != nullptr && describedBy_->visible_ ? describedBy_->text_ : std::string();
+}
+
+void TControl::SetDescribedBy(TControl* description) {
+  if (describedBy_ != nullptr) describedBy_->describes_ = nullptr;
+  describedBy_ = description;
+  if (description != nullptr) description->describes_ = this;
 }
 
 void TControl::CollectAccessibleChildren(std::vector<TControl*>& children) const {

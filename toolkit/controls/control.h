@@ -13,6 +13,7 @@
 
 namespace toolkit {
 
+using platform::AccessibleAction;
 using platform::AccessibleRole;
 using platform::Canvas;
 
@@ -101,6 +102,12 @@ class TControl : public TComponent, public platform::AccessibleNode {
   int AccessibleChildCount() const override;
   AccessibleNode* AccessibleChild(int index) const override;
   void TakeFocus() override { SetFocus(); }
+  AccessibleAction DefaultAction() const override { return AccessibleAction::None; }
+  void DoDefaultAction() override {}
+  std::string Description() const override;
+  // Makes the control's description the text of the other control while that one is
+  // visible, as a check box is described by the answer it reveals; none ends it.
+  void SetDescribedBy(TControl* description);
   // The children a screen reader sees, in order.
   virtual void CollectAccessibleChildren(std::vector<TControl*>& children) const;
 
@@ -119,6 +126,8 @@ class TControl : public TComponent, public platform::AccessibleNode {
   Rect bounds_;
   bool visible_ = true;
   std::string text_;
+  TControl* describedBy_ = nullptr;
+  TControl* describes_ = nullptr;  // the control whose description this one's text is
 };
 
 // The alignment kind an identifier of a form definition names.

@@ -16,6 +16,12 @@ void TPressable::PointerUp(const PointerEvent& event) {
   if (IsShowing() && Rect{0, 0, Width(), Height()}.Contains(event.position.x, event.position.y)) Clicked();
 }
 
+void TPressable::DoDefaultAction() {
+  if (!IsShowing()) return;
+  SetFocus();
+  Clicked();
+}
+
 void TPressable::PressCancelled() {
   pressed_ = false;
   Invalidate();

@@ -16,6 +16,9 @@ class TPressable : public TControl {
   void PointerDown(const PointerEvent& event) override;
   void PointerUp(const PointerEvent& event) override;
   void PressCancelled() override;
+  // A screen reader's default action is a click: it focuses the control and clicks it, and like
+  // a click reaches only a shown control.
+  void DoDefaultAction() override;
 
  protected:
   // Called for every click, after the press has ended.

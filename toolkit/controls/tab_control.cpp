@@ -78,6 +78,7 @@ void TTabControl::ChangeCurrent(int index) {
   tabIndex_ = index;
   Invalidate();
   NotifyAccessibility(platform::AccessibleChange::Structure);
+  CurrentPage()->NotifyAccessibility(platform::AccessibleChange::Selection);
   CallHandler(onChange_, this);
 }
 

@@ -25,6 +25,10 @@ void TTabItem::Select() {
   SetFocus();
 }
 
+void TTabItem::DoDefaultAction() {
+  if (IsShowing()) Select();
+}
+
 void TTabItem::PointerDown(const PointerEvent& event) {
   if (event.button != MouseButton::Left) return;
   // A finger chooses the page when it lifts, so that a stroke begun on a dot is not a tap.

@@ -40,6 +40,9 @@ class TTabItem : public TControl {
   std::string Name() const override;
   std::optional<AccessibleRole> RoleOf() const override { return AccessibleRole::PageTab; }
   bool IsSelected() const override { return IsCurrent(); }
+  AccessibleAction DefaultAction() const override { return AccessibleAction::Select; }
+  // As a click on the dot: its page becomes current, and the dot takes the focus.
+  void DoDefaultAction() override;
 
  private:
   friend class TTabControl;

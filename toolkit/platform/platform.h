@@ -98,6 +98,9 @@ enum class TouchPhase { Down, Move, Up, Cancel };
 
 enum class AccessibleRole { Window, PageTabList, PageTab, Pane, Graphic, StaticText, CheckBox, Button };
 
+// What a screen reader's default action on a node does: exactly what a click on it does.
+enum class AccessibleAction { None, Press, Toggle, Select };
+
 class AccessibleNode {
  public:
   virtual ~AccessibleNode() = default;
@@ -115,9 +118,16 @@ class AccessibleNode {
   virtual AccessibleNode* AccessibleChild(int index) const = 0;
   // Asks the control to take the keyboard focus, as a screen reader may.
   virtual void TakeFocus() = 0;
+  virtual AccessibleAction DefaultAction() const = 0;
+  // Does what a click on the node does; nothing for AccessibleAction::None.
+  virtual void DoDefaultAction() = 0;
+  // Words a reader adds after the name; for the check box, the answer it has revealed; empty when none.
+  virtual std::string Description() const = 0;
 };
 
-enum class AccessibleChange { Structure, Name, State, Focus };
+// Selection: notified on the page tab that has become the selected one when the page changes.
+// Description: notified on the node whose Description() changed.
+enum class AccessibleChange { Structure, Name, State, Focus, Selection, Description };
 
 // ---------------------------------------------------------------------------------------------
 // Windows

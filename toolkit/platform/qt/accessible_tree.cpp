@@ -94,6 +94,10 @@ std::unique_ptr<QAccessibleEvent> AccessibleTree::EventFor(AccessibleNode& node,
     }
     case AccessibleChange::Focus:
       return std::make_unique<QAccessibleEvent>(interface, QAccessible::Focus);
+    case AccessibleChange::Selection:
+      return std::make_unique<QAccessibleEvent>(interface, QAccessible::SelectionAdd);
+    case AccessibleChange::Description:
+      return std::make_unique<QAccessibleEvent>(interface, QAccessible::DescriptionChanged);
   }
   return nullptr;
 }

@@ -10,6 +10,8 @@ DWORD WinEventOf(AccessibleChange change) {
     case AccessibleChange::Name: return EVENT_OBJECT_NAMECHANGE;
     case AccessibleChange::State: return EVENT_OBJECT_STATECHANGE;
     case AccessibleChange::Focus: return EVENT_OBJECT_FOCUS;
+    case AccessibleChange::Selection: return EVENT_OBJECT_SELECTION;
+    case AccessibleChange::Description: return EVENT_OBJECT_DESCRIPTIONCHANGE;
   }
   return EVENT_OBJECT_REORDER;
 }
@@ -30,8 +32,24 @@ std::optional<LRESULT> AccessibilityBridge::AnswerGetObject(WPARAM flags, LPARAM
 }
 
 void AccessibilityBridge::Notify(AccessibleNode& node, AccessibleChange change) {
-  const LONG child = &node == tree_.Root() ? CHILDID_SELF : tree_.EventId(&node);
-  NotifyWinEvent(WinEventOf(change), tree_.Window(), OBJID_CLIENT, child);
+  NotifyWinEvent(WinEventOf(change), tree_.Window(), OBJID_CLIENT, ChildIdOf(node));
+  if (change != AccessibleChange::Selection) return;
+  // The new current member of the set has gained the selected state and the one before has
+  // lost it; which one that was is no longer known, so each member's state is announced.
+  const AccessibleNode* set = node.AccessibleParent();
+  if (!set) {
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, tree_.Window(), OBJID_CLIENT, ChildIdOf(node));
+    return;
+  }
+  for (int i = 0; i < set->AccessibleChildCount(); ++i) {
+    if (const AccessibleNode* member = set->AccessibleChild(i)) {
+      NotifyWinEvent(EVENT_OBJECT_STATECHANGE, tree_.Window(), OBJID_CLIENT, ChildIdOf(*member));
+    }
+  }
+}
+
+LONG AccessibilityBridge::ChildIdOf(const AccessibleNode& node) {
+  return &node == tree_.Root() ? CHILDID_SELF : tree_.EventId(&node);
 }
 
 }  // namespace toolkit::platform::win32

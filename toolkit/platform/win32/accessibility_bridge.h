@@ -25,6 +25,9 @@ class AccessibilityBridge {
   void Notify(AccessibleNode& node, AccessibleChange change);
 
  private:
+  // How events name `node`.
+  LONG ChildIdOf(const AccessibleNode& node);
+
   AccessibleTree tree_;
 };
 

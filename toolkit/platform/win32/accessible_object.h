@@ -8,11 +8,12 @@ namespace toolkit::platform::win32 {
 
 class AccessibleTree;
 
-// One node of the toolkit's accessibility tree as MSAA's IAccessible: its role, name, state
-// and place on the screen, its parent and children, hit testing, navigation, and taking the
-// keyboard focus. A VARIANT naming a child may be CHILDID_SELF, a child's position from 1, or
-// the negative id of any node that an event named. Children are objects of their own.
-// IDispatch's late binding is not offered: clients call IAccessible directly.
+// One node of the toolkit's accessibility tree as MSAA's IAccessible: its role, name,
+// description, state and place on the screen, its parent and children, hit testing,
+// navigation, the focus and the selection, taking the keyboard focus, and its default action. A VARIANT naming a child may be CHILDID_SELF, a
+// child's position from 1, or the negative id of any node that an event named. Children are
+// objects of their own. IDispatch's late binding is not offered: clients call IAccessible
+// directly. No method lets an exception out: it fails instead.
 class AccessibleObject final : public IAccessible {
  public:
   AccessibleObject(AccessibleTree& tree, AccessibleNode* node) : tree_(&tree), node_(node) {}
