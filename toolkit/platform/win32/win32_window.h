@@ -59,6 +59,7 @@ class Win32Window : public Window {
   TypedCharacters typed_;
   TouchInput touch_;
   bool watchingForLeave_ = false;
+  bool releasingCapture_ = false;  // the window's own release, not the system taking it away
   bool visible_ = false;
 };
 
