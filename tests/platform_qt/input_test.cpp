@@ -67,6 +67,22 @@ TEST_F(InputTest, APressedButtonKeepsTheStrokeWhenThePointerLeavesTheWindow) {
                                        "release Left 300,-20"));
 }
 
+// Qt keeps every mouse event from a window that a modal one blocks: the held button's release
+// never comes.
+TEST_F(InputTest, AModalWindowOpeningOverAPressTakesThePointerAway) {
+  QWindow* native = widget_.windowHandle();
+  QTest::mousePress(native, Qt::LeftButton, {}, QPoint(10, 20));
+  QWidget modal;
+  modal.setWindowModality(Qt::ApplicationModal);
+  modal.show();
+  QTest::mouseRelease(native, Qt::LeftButton, {}, QPoint(10, 20));
+  modal.hide();
+
+  // The modal window also takes the activation, and the pointer's place, from this one.
+  EXPECT_THAT(events_.log, testing::Contains("capture lost").Times(1));
+  EXPECT_THAT(events_.log, testing::Not(testing::Contains(testing::StartsWith("release"))));
+}
+
 TEST_F(InputTest, LeavingTheClientAreaIsReported) {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(&widget_, &leave);

@@ -16,14 +16,17 @@ using toolkit::platform::web::kMiddleButtonBit;
 using toolkit::platform::web::kRightButtonBit;
 using toolkit::platform::web::MouseTracker;
 
-// One report of the page: where the mouse is, the buttons held, when, and whether it moved.
+// One report of the page: where the mouse is, the buttons held, when, and whether it moved;
+// or that the mouse was cancelled.
 struct Report {
   double x;
   double y;
   int buttons;
   double timeMs;
   bool moved;
+  bool cancelled = false;
 };
+constexpr Report kCancel{0, 0, 0, 0, false, true};
 
 struct TrackerCase {
   const char* name;
@@ -38,7 +41,11 @@ TEST_P(MouseTrackerCases, DeliversEachButtonOnceAsTheWindowSystemWould) {
   RecordingWindowEvents events;
   MouseTracker tracker(events);
   for (const Report& report : GetParam().reports) {
-    tracker.Report({report.x, report.y}, report.buttons, report.timeMs, report.moved);
+    if (report.cancelled) {
+      tracker.Cancelled();
+    } else {
+      tracker.Report({report.x, report.y}, report.buttons, report.timeMs, report.moved);
+    }
   }
   EXPECT_THAT(events.log, ElementsAreArray(GetParam().expected));
 }
@@ -81,6 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
         TrackerCase{"ASecondPressFurtherAwayIsAPress",
                     {{10, 10, kLeft, 0, false}, {10, 10, 0, 50, false}, {15, 10, kLeft, 100, false}},
                     {"press Left 10,10", "release Left 10,10", "press Left 15,10"}},
+        // The browser cancelled the pointer, or the page lost its capture, with the button held.
+        TrackerCase{"ACancelledPressLosesTheCaptureAndItsLaterReleaseIsOneRelease",
+                    {{10, 10, kLeft, 0, false}, kCancel, {20, 10, kLeft, 16, true}, {20, 10, 0, 32, false}},
+                    {"press Left 10,10", "capture lost", "move 20,10", "release Left 20,10"}},
+        TrackerCase{"ACancelWithNoButtonHeldIsNoLoss", {{5, 5, 0, 0, true}, kCancel}, {"move 5,5"}},
         TrackerCase{"PressesOfOtherButtonsMakeNoDoubleClick",
                     {{10, 10, kLeft, 0, false}, {10, 10, 0, 50, false}, {10, 10, kMiddle, 100, false},
                      {10, 10, 0, 150, false}},

@@ -236,6 +236,67 @@ TEST_P(CloseRequest, ReachesTheToolkitOnceAndLeavesTheWindowOpen) {
 INSTANTIATE_TEST_SUITE_P(Ways, CloseRequest, testing::ValuesIn(kCloses),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The capture the toolkit takes at a press, taken away by the system before the release.
+enum class CaptureTaker { AnotherWindow, CancelMode, SystemRelease };
+
+struct CaptureLossCase {
+  const char* name;
+  CaptureTaker taker;
+};
+
+class CaptureLoss : public WindowInput, public testing::WithParamInterface<CaptureLossCase> {};
+
+TEST_P(CaptureLoss, IsReportedOnceAndTheWindowsOwnReleaseIsNot) {
+  HWND handle = AsWin32(*window_).Handle();
+  RecordingEvents otherEvents;
+  std::unique_ptr<toolkit::platform::Window> other = TestPlatform().CreateWindow(otherEvents);
+  PostMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, At(100, 50));
+  TestPlatform().ProcessPendingMessages();
+  ASSERT_EQ(events_.presses.size(), 1u);
+  window_->SetPointerCapture(true);
+  window_->SetPointerCapture(true);  // taken again at a double click's second press
+  ASSERT_EQ(GetCapture(), handle);
+
+  switch (GetParam().taker) {
+    case CaptureTaker::AnotherWindow: other->SetPointerCapture(true); break;
+    case CaptureTaker::CancelMode: Send(WM_CANCELMODE, 0, 0); break;
+    case CaptureTaker::SystemRelease: ReleaseCapture(); break;
+  }
+  TestPlatform().ProcessPendingMessages();
+
+  EXPECT_NE(GetCapture(), handle);
+  EXPECT_EQ(events_.captureLosses, 1);
+  // The toolkit lets go of a capture it no longer has: another window's stays with it.
+  const HWND holder = GetCapture();
+  window_->SetPointerCapture(false);
+  EXPECT_EQ(GetCapture(), holder);
+  EXPECT_EQ(events_.captureLosses, 1);
+  EXPECT_EQ(otherEvents.captureLosses, 0);
+  other->SetPointerCapture(false);
+  EXPECT_EQ(otherEvents.captureLosses, 0) << "the other window's own release";
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, CaptureLoss,
+                         testing::Values(CaptureLossCase{"AnotherWindowCapturesThePointer", CaptureTaker::AnotherWindow},
+                                         CaptureLossCase{"ADialogCancelsTheMode", CaptureTaker::CancelMode},
+                                         CaptureLossCase{"TheSystemReleasesIt", CaptureTaker::SystemRelease}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowInput, APressReleasedByTheWindowItselfLosesNoCapture) {
+  HWND handle = AsWin32(*window_).Handle();
+  PostMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, At(100, 50));
+  TestPlatform().ProcessPendingMessages();
+  window_->SetPointerCapture(true);
+  PostMessageW(handle, WM_LBUTTONUP, 0, At(101, 51));
+  TestPlatform().ProcessPendingMessages();
+  window_->SetPointerCapture(false);
+  EXPECT_EQ(GetCapture(), nullptr);
+  Send(WM_CANCELMODE, 0, 0);  // with nothing captured
+  EXPECT_EQ(events_.releases.size(), 1u);
+  EXPECT_EQ(events_.captureLosses, 0);
+}
+
 TEST_F(WindowInput, ActivationChangesAreReported) {
   events_.activations.clear();
   Send(WM_ACTIVATE, WA_INACTIVE, 0);

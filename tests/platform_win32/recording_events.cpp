@@ -23,6 +23,8 @@ void RecordingEvents::PointerReleased(MouseButton button, PointF position) { rel
 
 void RecordingEvents::PointerLeft() { ++leaves; }
 
+void RecordingEvents::PointerCaptureLost() { ++captureLosses; }
+
 void RecordingEvents::Touch(TouchPhase phase, int id, PointF position) { touches.push_back({phase, id, position}); }
 
 void RecordingEvents::KeyDown(Key key, Modifiers modifiers) { keys.push_back({key, modifiers}); }

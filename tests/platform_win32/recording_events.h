@@ -38,6 +38,7 @@ class RecordingEvents : public toolkit::platform::WindowEvents {
   std::vector<ButtonEvent> releases;
   std::vector<toolkit::platform::PointF> moves;
   int leaves = 0;
+  int captureLosses = 0;
   std::vector<TouchEvent> touches;
   std::vector<KeyEvent> keys;
   std::u32string typed;
@@ -52,6 +53,7 @@ class RecordingEvents : public toolkit::platform::WindowEvents {
   void PointerMoved(toolkit::platform::PointF position) override;
   void PointerReleased(toolkit::platform::MouseButton button, toolkit::platform::PointF position) override;
   void PointerLeft() override;
+  void PointerCaptureLost() override;
   void Touch(toolkit::platform::TouchPhase phase, int id, toolkit::platform::PointF position) override;
   void KeyDown(toolkit::platform::Key key, toolkit::platform::Modifiers modifiers) override;
   void CharTyped(char32_t character, toolkit::platform::Modifiers modifiers) override;

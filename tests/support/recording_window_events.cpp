@@ -87,6 +87,8 @@ void RecordingWindowEvents::PointerReleased(MouseButton button, PointF position)
 
 void RecordingWindowEvents::PointerLeft() { log.push_back("leave"); }
 
+void RecordingWindowEvents::PointerCaptureLost() { log.push_back("capture lost"); }
+
 void RecordingWindowEvents::Touch(toolkit::platform::TouchPhase phase, int id, PointF position) {
   touches.push_back({phase, id, position});
 }

@@ -29,6 +29,7 @@ class RecordingWindowEvents : public toolkit::platform::WindowEvents {
   void PointerMoved(toolkit::platform::PointF position) override;
   void PointerReleased(toolkit::platform::MouseButton button, toolkit::platform::PointF position) override;
   void PointerLeft() override;
+  void PointerCaptureLost() override;
   void Touch(toolkit::platform::TouchPhase phase, int id, toolkit::platform::PointF position) override;
   void KeyDown(toolkit::platform::Key key, toolkit::platform::Modifiers modifiers) override;
   void CharTyped(char32_t character, toolkit::platform::Modifiers modifiers) override;

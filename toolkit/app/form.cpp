@@ -208,6 +208,14 @@ void TForm::PointerLeft() {
   if (previous != nullptr) previous->HoverChanged();
 }
 
+void TForm::PointerCaptureLost() {
+  // The fingers went with the pointer: one still down lifts unheard, and the next to land
+  // presses afresh.
+  touches_.clear();
+  primaryTouch_ = -1;
+  AbandonPress();
+}
+
 void TForm::Touch(platform::TouchPhase phase, int id, PointF position) {
   switch (phase) {
     case platform::TouchPhase::Down:
@@ -233,9 +241,7 @@ void TForm::Touch(platform::TouchPhase phase, int id, PointF position) {
       touches_.erase(id);
       if (id == primaryTouch_) {
         primaryTouch_ = -1;
-        leftDown_ = false;
-        CancelPress();
-        strokes_.Abandon();
+        AbandonPress();
       }
       return;
   }
@@ -245,6 +251,8 @@ void TForm::Press(MouseButton button, PointF position, bool doubleClick, bool to
   UpdateHover(position);
   TControl* target = client_->ControlAt(position);
   if (button == MouseButton::Left) {
+    // A press while the last one is still held means that one's release was lost on the way.
+    AbandonPress();
     leftDown_ = true;
     pressed_ = target;
     window_->SetPointerCapture(true);
@@ -277,6 +285,14 @@ void TForm::Release(MouseButton button, PointF position, bool touch) {
 
 void TForm::CancelPress() {
   if (TControl* target = std::exchange(pressed_, nullptr)) target->PressCancelled();
+}
+
+void TForm::AbandonPress() {
+  if (!leftDown_) return;
+  leftDown_ = false;
+  window_->SetPointerCapture(false);
+  CancelPress();
+  strokes_.Abandon();
 }
 
 void TForm::UpdateHover(PointF position) {

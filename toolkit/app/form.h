@@ -79,6 +79,7 @@ class TForm : public TComponent,
   void PointerMoved(PointF position) override;
   void PointerReleased(MouseButton button, PointF position) override;
   void PointerLeft() override;
+  void PointerCaptureLost() override;
   void Touch(platform::TouchPhase phase, int id, PointF position) override;
   void KeyDown(Key key, Modifiers modifiers) override;
   void CharTyped(char32_t character, Modifiers modifiers) override;
@@ -95,6 +96,8 @@ class TForm : public TComponent,
   void Move(PointF position, bool addsToStroke);
   void Release(MouseButton button, PointF position, bool touch);
   void CancelPress();
+  // Ends the left press held, if any, as if it had never been made: no click, no gesture.
+  void AbandonPress();
   void UpdateHover(PointF position);
   void MoveFocus(bool backwards);
 

@@ -74,7 +74,8 @@ class TControl : public TComponent, public platform::AccessibleNode {
   virtual bool CanFocus() const { return false; }
   virtual void PointerDown(const PointerEvent&) {}
   virtual void PointerUp(const PointerEvent&) {}
-  // A press ended without its release: the control was hidden under it.
+  // A press ended without its release: the control was hidden under it, or the system took
+  // the pointer away. Nothing is clicked.
   virtual void PressCancelled() {}
   // Each returns whether the key was used; an unused key goes to the container.
   virtual bool KeyDown(Key, Modifiers) { return false; }

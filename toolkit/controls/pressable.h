@@ -5,8 +5,8 @@
 namespace toolkit {
 
 // A control clicked by a left press and a release within it. Any press gives it the keyboard
-// focus; a release outside, or the control being hidden under the press, ends the press
-// without a click. Each half of a double click is a click of its own.
+// focus; a release outside, the control being hidden under the press, or the system taking
+// the pointer away ends the press without a click. Each half of a double click is a click of its own.
 class TPressable : public TControl {
  public:
   bool IsPressed() const { return pressed_; }

@@ -147,6 +147,12 @@ class WindowEvents {
   virtual void PointerReleased(MouseButton button, PointF position) = 0;
   // The pointer has left the client area (it is no longer over any control).
   virtual void PointerLeft() = 0;
+  // The system took the pointer away from the window, as it does in the middle of a press when
+  // a dialog or another program comes to the front, the secure desktop of Ctrl+Alt+Del or an
+  // elevation prompt opens, or a browser cancels the pointer. The press under way, if any, gets
+  // no release, or a later one that belongs to no press; the window's capture has gone already.
+  // Never raised for the window's own release of the capture.
+  virtual void PointerCaptureLost() = 0;
 
   // One touch point, with an id that stays the same from Down to Up or Cancel.
   virtual void Touch(TouchPhase phase, int id, PointF position) = 0;

@@ -49,6 +49,9 @@ void WindowWidget::ReportSize() {
 }
 
 bool WindowWidget::event(QEvent* event) {
+  // A modal window of the program has opened over this one: Qt keeps every mouse event from a
+  // blocked window, the release of a button held now among them.
+  if (event->type() == QEvent::WindowBlocked) events_.PointerCaptureLost();
   if (!IsTouchEvent(*event)) return QWidget::event(event);
   // Accepting every touch event keeps Qt from making mouse events out of it.
   touch_.Deliver(static_cast<const QTouchEvent&>(*event), events_);

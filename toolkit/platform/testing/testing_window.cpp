@@ -52,6 +52,11 @@ void TestingWindow::Drag(const std::vector<PointF>& points) {
 
 void TestingWindow::Touch(TouchPhase phase, int id, double x, double y) { events_.Touch(phase, id, {x, y}); }
 
+void TestingWindow::LoseCapture() {
+  captured_ = false;
+  events_.PointerCaptureLost();
+}
+
 void TestingWindow::Key(platform::Key key, Modifiers modifiers) {
   events_.KeyDown(key, modifiers);
   if (key == Key::Space) events_.CharTyped(U' ', modifiers);

@@ -26,11 +26,13 @@ class TestingWindow : public Window {
   void Invalidate() override {}
   // Paints at once, as a real window does when it is shown.
   void Update() override;
-  // Without a display every move and release reaches the window anyway.
-  void SetPointerCapture(bool) override {}
+  // Without a display every move and release reaches the window anyway; the capture is only
+  // noted.
+  void SetPointerCapture(bool captured) override { captured_ = captured; }
   void NotifyAccessibility(AccessibleNode& node, AccessibleChange change) override;
 
   const std::string& Caption() const { return caption_; }
+  bool HasPointerCapture() const { return captured_; }
   struct Notification {
     AccessibleNode* node;
     AccessibleChange change;
@@ -51,6 +53,8 @@ class TestingWindow : public Window {
   // A left-button drag through the points, pressed at the first and released at the last.
   void Drag(const std::vector<PointF>& points);
   void Touch(TouchPhase phase, int id, double x, double y);
+  // The system takes the pointer away, as a dialog coming to the front does.
+  void LoseCapture();
   // A key as the keyboard gives it: the key, then the character it types, if any.
   void Key(platform::Key key, Modifiers modifiers = {});
   void Type(char32_t character, Modifiers modifiers = {});
@@ -63,6 +67,7 @@ class TestingWindow : public Window {
   int width_ = kDefaultWidth;
   int height_ = kDefaultHeight;
   bool visible_ = false;
+  bool captured_ = false;
   std::vector<Notification> notifications_;
 };
 

@@ -43,6 +43,10 @@ void MouseTracker::Report(PointF position, int buttons, double timeMs, bool move
 
 void MouseTracker::Left() { events_.PointerLeft(); }
 
+void MouseTracker::Cancelled() {
+  if (buttons_ != 0) events_.PointerCaptureLost();
+}
+
 bool MouseTracker::IsSecondPress(MouseButton button, PointF position, double timeMs) const {
   return lastPress_ && lastPress_->button == button && timeMs - lastPress_->timeMs <= kDoubleClickMs &&
          std::abs(position.x - lastPress_->position.x) <= kDoubleClickDistance &&

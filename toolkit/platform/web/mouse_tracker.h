@@ -24,6 +24,9 @@ class MouseTracker {
   void Report(PointF position, int buttons, double timeMs, bool moved);
   // The pointer has left the page with no button held.
   void Left();
+  // The browser took the mouse away, or the page its capture. The buttons held are still held,
+  // and their release, when it comes, is reported as ever; it belongs to no press any more.
+  void Cancelled();
 
  private:
   struct Press {

@@ -88,9 +88,14 @@ var LibraryLumivorEvents = {
     },
     attachCanvas: function(canvas) {
       var kind = LumivorEvents.kind;
+      // The pointers whose end has been reported. The capture goes at every pointer's end; taken
+      // away before, by the browser or the page, the pointer is as good as cancelled, and it
+      // reports no end of its own.
+      var ended = {};
       canvas.addEventListener('pointerdown', function(event) {
         // No text selection, no focus taken from the program's own, no mouse events made up.
         event.preventDefault();
+        delete ended[event.pointerId];
         // Every move and the release reach the window wherever the pointer goes.
         try { canvas.setPointerCapture(event.pointerId); } catch (notActive) {}
         LumivorEvents.pushPointer(kind.pointerDown, event);
@@ -101,9 +106,17 @@ var LibraryLumivorEvents = {
         if (moves.length === 0) moves = [event];
         for (var i = 0; i < moves.length; ++i) LumivorEvents.pushPointer(kind.pointerMove, event, moves[i]);
       });
-      canvas.addEventListener('pointerup', function(event) { LumivorEvents.pushPointer(kind.pointerUp, event); });
-      canvas.addEventListener('pointercancel', function(event) {
-        LumivorEvents.pushPointer(kind.pointerCancel, event);
+      var end = function(endKind) {
+        return function(event) {
+          ended[event.pointerId] = true;
+          LumivorEvents.pushPointer(endKind, event);
+        };
+      };
+      canvas.addEventListener('pointerup', end(kind.pointerUp));
+      canvas.addEventListener('pointercancel', end(kind.pointerCancel));
+      canvas.addEventListener('lostpointercapture', function(event) {
+        if (!ended[event.pointerId]) LumivorEvents.pushPointer(kind.pointerCancel, event);
+        delete ended[event.pointerId];
       });
       canvas.addEventListener('pointerleave', function(event) {
         if (event.pointerType === 'mouse') LumivorEvents.pushPointer(kind.pointerLeave, event);

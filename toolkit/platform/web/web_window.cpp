@@ -139,8 +139,9 @@ void WebWindow::Deliver(const PageEvent& event) {
 void WebWindow::DeliverPointer(const PageEvent& event) {
   const PointF position{event.x, event.y};
   if (event.pointer == PointerKind::Mouse) {
-    // A cancelled mouse keeps its buttons until the next report says otherwise.
-    if (event.kind != PageEventKind::PointerCancel) {
+    if (event.kind == PageEventKind::PointerCancel) {
+      mouse_.Cancelled();
+    } else {
       mouse_.Report(position, event.buttons, event.time, event.kind == PageEventKind::PointerMove);
     }
     return;

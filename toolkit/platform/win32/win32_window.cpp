@@ -93,7 +93,10 @@ void Win32Window::SetPointerCapture(bool captured) {
   if (captured) {
     SetCapture(window_);
   } else if (GetCapture() == window_) {
+    // Windows tells of this release too, as of any loss of the capture.
+    releasingCapture_ = true;
     ReleaseCapture();
+    releasingCapture_ = false;
   }
 }
 
@@ -168,6 +171,16 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       watchingForLeave_ = false;
       events_.PointerLeft();
       return 0;
+    case WM_CAPTURECHANGED:
+      // Sent to the window losing the capture, also when it gives the capture to itself again.
+      if (!releasingCapture_ && reinterpret_cast<HWND>(lParam) != window_) events_.PointerCaptureLost();
+      return 0;
+    case WM_CANCELMODE:
+      // A dialog or message box is about to open. Released here rather than left to Windows,
+      // the capture's loss is reported by WM_CAPTURECHANGED, once; Windows still ends the
+      // window's menus.
+      if (GetCapture() == window_) ReleaseCapture();
+      break;
     case WM_POINTERDOWN:
     case WM_POINTERUPDATE:
     case WM_POINTERUP:

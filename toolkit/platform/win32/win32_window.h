@@ -74,6 +74,7 @@ class Win32Window : public Window {
   bool changingDpi_ = false;
   bool scaledSizeAnswered_ = false;
   bool watchingForLeave_ = false;
+  bool releasingCapture_ = false;  // the window's own release, not the system taking it away
   bool visible_ = false;
 };
 
