@@ -183,7 +183,6 @@ TEST_F(AccessibilityTest, ChangesAreToldAsQtAccessibilityEvents) {
       {answer, AccessibleChange::Name, QAccessible::NameChanged, WindowInterface()->child(1)->child(1)},
       {check, AccessibleChange::State, QAccessible::StateChanged, box},
       {next, AccessibleChange::Focus, QAccessible::Focus, WindowInterface()->child(1)->child(3)},
-      {check, AccessibleChange::Description, QAccessible::DescriptionChanged, box},
   };
   for (const auto& expected : cases) {
     const auto events = tree.EventsFor(expected.node, expected.change);

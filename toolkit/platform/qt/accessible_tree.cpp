@@ -6,6 +6,7 @@
 
 #include "toolkit/platform/qt/accessible_node_interface.h"
 #include "toolkit/platform/qt/accessible_window_interface.h"
+#include "toolkit/platform/qt/atspi_description_change.h"
 
 namespace toolkit::platform::qt {
 namespace {
@@ -137,7 +138,7 @@ std::vector<std::unique_ptr<QAccessibleEvent>> AccessibleTree::EventsFor(Accessi
       events.push_back(std::make_unique<QAccessibleEvent>(interface, QAccessible::SelectionAdd));
       break;
     case AccessibleChange::Description:
-      events.push_back(std::make_unique<QAccessibleEvent>(interface, QAccessible::DescriptionChanged));
+      // Sent by SendDescriptionChanged instead.
       break;
   }
   return events;
@@ -145,6 +146,7 @@ std::vector<std::unique_ptr<QAccessibleEvent>> AccessibleTree::EventsFor(Accessi
 
 void AccessibleTree::Notify(AccessibleNode& node, AccessibleChange change) {
   for (const auto& event : EventsFor(node, change)) QAccessible::updateAccessibility(event.get());
+  if (change == AccessibleChange::Description && QAccessible::isActive()) SendDescriptionChanged(*InterfaceFor(&node));
 }
 
 }  // namespace toolkit::platform::qt
