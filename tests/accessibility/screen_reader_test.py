@@ -60,14 +60,15 @@ class ScreenReader(unittest.TestCase):
         cls.env = dict(os.environ, HOME=cls.home, XDG_CONFIG_HOME=cls.home + "/config",
                        XDG_DATA_HOME=cls.home + "/data", XDG_RUNTIME_DIR=cls.home)
         # Orca buffers its debug file unless it is a terminal, so it writes to one, line by
-        # line, and a thread collects the lines.
+        # line, and a thread collects the lines; its error output, where the at-spi library
+        # warns of signals it rejects, goes there too.
         # Its side stays open here too: a terminal nobody holds reads as an error.
         cls.terminal, cls.orca_side = os.openpty()
         cls.lines = []
         cls.reader = threading.Thread(target=cls.collect, daemon=True)
         cls.reader.start()
         cls.orca = subprocess.Popen(["orca", "--debug-file=" + os.ttyname(cls.orca_side)], env=cls.env,
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                    stdout=subprocess.DEVNULL, stderr=cls.orca_side)
         wait_for(lambda: "Screen reader on." in cls.orca_log(), "Orca to start")
 
     @classmethod
