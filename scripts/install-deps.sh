@@ -18,6 +18,8 @@ packages=(
   libx11-dev xvfb xauth xdotool openbox x11-utils x11-xserver-utils imagemagick
   zlib1g-dev fonts-open-sans
   dpkg-dev file desktop-file-utils lintian appstream python3
+  # A screen reader's view of the program: Orca, run on a private session bus, and pyatspi.
+  orca python3-pyatspi at-spi2-core dbus
 )
 browser_driver=no
 for build in "$@"; do

@@ -120,10 +120,46 @@ TEST_F(AccessibilityTest, AScreenReaderFindsControlsByPointAndCanFocusThem) {
   QAccessibleInterface* dot = WindowInterface()->child(0)->child(0);
   QAccessibleActionInterface* actions = dot->actionInterface();
   ASSERT_NE(actions, nullptr);
-  EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::setFocusAction()});
   actions->doAction(QAccessibleActionInterface::setFocusAction());
   EXPECT_EQ(dot1.focusRequests, 1);
-  EXPECT_TRUE(WindowInterface()->child(1)->child(0)->actionInterface()->actionNames().isEmpty()) << "a picture";
+  EXPECT_EQ(dot1.defaultActions, 0);
+}
+
+TEST_F(AccessibilityTest, TheDefaultActionComesFirstUnderItsQtNameAndDoesWhatTheControlDoes) {
+  const QString press = QAccessibleActionInterface::pressAction();
+  const QString toggle = QAccessibleActionInterface::toggleAction();
+  const QString focus = QAccessibleActionInterface::setFocusAction();
+  QAccessibleInterface* pane = WindowInterface()->child(1);
+  const struct {
+    FakeNode& node;
+    QAccessibleInterface* interface;
+    QStringList names;
+  } cases[] = {
+      {next, pane->child(3), {press, focus}},
+      {check, pane->child(2), {toggle, focus}},
+      {dot1, WindowInterface()->child(0)->child(0), {press, focus}},
+      {dot2, WindowInterface()->child(0)->child(1), {press}},
+      {picture, pane->child(0), {}},
+  };
+  for (const auto& expected : cases) {
+    QAccessibleActionInterface* actions = expected.interface->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->actionNames(), expected.names) << expected.node.name;
+    actions->doAction(press);
+    actions->doAction(toggle);
+    EXPECT_EQ(expected.node.defaultActions, expected.names.isEmpty() ? 0 : 1) << expected.node.name << ": once, by its own name";
+    EXPECT_EQ(expected.node.focusRequests, 0) << expected.node.name;
+  }
+  EXPECT_TRUE(WindowInterface()->child(0)->child(1)->state().selectable) << "a page tab";
+  EXPECT_FALSE(pane->child(3)->state().selectable) << "a button";
+}
+
+TEST_F(AccessibilityTest, TheCheckBoxIsDescribedByTheRevealedAnswer) {
+  QAccessibleInterface* box = WindowInterface()->child(1)->child(2);
+  EXPECT_EQ(box->text(QAccessible::Description).toStdString(), answer.name);
+  check.description.clear();
+  EXPECT_TRUE(box->text(QAccessible::Description).isEmpty());
+  EXPECT_EQ(box->text(QAccessible::Name).toStdString(), check.name);
 }
 
 TEST_F(AccessibilityTest, TheMirrorsGoWithTheWindow) {
@@ -144,20 +180,54 @@ TEST_F(AccessibilityTest, ChangesAreToldAsQtAccessibilityEvents) {
     QAccessible::Event type;
     QAccessibleInterface* interface;
   } cases[] = {
-      {root, AccessibleChange::Structure, QAccessible::ObjectReorder, WindowInterface()},
-      {page, AccessibleChange::Structure, QAccessible::ObjectReorder, WindowInterface()->child(1)},
       {answer, AccessibleChange::Name, QAccessible::NameChanged, WindowInterface()->child(1)->child(1)},
       {check, AccessibleChange::State, QAccessible::StateChanged, box},
       {next, AccessibleChange::Focus, QAccessible::Focus, WindowInterface()->child(1)->child(3)},
   };
   for (const auto& expected : cases) {
-    const auto event = tree.EventFor(expected.node, expected.change);
-    ASSERT_NE(event, nullptr);
-    EXPECT_EQ(event->type(), expected.type) << expected.node.name;
-    EXPECT_EQ(event->accessibleInterface(), expected.interface) << expected.node.name;
+    const auto events = tree.EventsFor(expected.node, expected.change);
+    ASSERT_EQ(events.size(), 1u) << expected.node.name;
+    EXPECT_EQ(events[0]->type(), expected.type) << expected.node.name;
+    EXPECT_EQ(events[0]->accessibleInterface(), expected.interface) << expected.node.name;
   }
-  const auto stateChange = tree.EventFor(check, AccessibleChange::State);
-  EXPECT_TRUE(static_cast<QAccessibleStateChangeEvent&>(*stateChange).changedStates().checked);
+  const auto stateChange = tree.EventsFor(check, AccessibleChange::State);
+  EXPECT_TRUE(static_cast<QAccessibleStateChangeEvent&>(*stateChange[0]).changedStates().checked);
+}
+
+using Told = std::vector<std::pair<QAccessible::Event, QAccessibleInterface*>>;
+
+Told Summary(const std::vector<std::unique_ptr<QAccessibleEvent>>& events) {
+  Told told;
+  for (const auto& event : events) told.emplace_back(event->type(), event->accessibleInterface());
+  return told;
+}
+
+// Never as ObjectReorder, whose children Qt 6.4 sends with a signature at-spi rejects.
+TEST_F(AccessibilityTest, ChildrenThatComeAndGoAreToldOneByOneOnceAReaderHasSeenThem) {
+  auto& tree = static_cast<toolkit::platform::qt::WindowWidget&>(WidgetOf(*window)).Accessibility();
+  QAccessibleInterface* pane = WindowInterface()->child(1);
+  QAccessibleInterface* answerInterface = pane->child(1);
+  EXPECT_TRUE(tree.EventsFor(tabs, AccessibleChange::Structure).empty()) << "no reader has seen the tabs' children";
+
+  std::erase(page.children, &answer);
+  EXPECT_EQ(Summary(tree.EventsFor(page, AccessibleChange::Structure)),
+            (Told{{QAccessible::ObjectDestroyed, answerInterface}}));
+  EXPECT_TRUE(tree.EventsFor(page, AccessibleChange::Structure).empty()) << "nothing changed since";
+
+  page.children.insert(page.children.begin() + 1, &answer);
+  std::erase(page.children, &picture);
+  EXPECT_EQ(Summary(tree.EventsFor(page, AccessibleChange::Structure)),
+            (Told{{QAccessible::ObjectDestroyed, tree.InterfaceFor(&picture)},
+                  {QAccessible::ObjectCreated, answerInterface}}));
+}
+
+TEST_F(AccessibilityTest, ASelectedTabIsToldAndSoIsTheOneThatLostTheSelection) {
+  auto& tree = static_cast<toolkit::platform::qt::WindowWidget&>(WidgetOf(*window)).Accessibility();
+  QAccessibleInterface* first = WindowInterface()->child(0)->child(0);
+  QAccessibleInterface* second = WindowInterface()->child(0)->child(1);
+  EXPECT_EQ(Summary(tree.EventsFor(dot2, AccessibleChange::Selection)), (Told{{QAccessible::SelectionAdd, second}}));
+  EXPECT_EQ(Summary(tree.EventsFor(dot1, AccessibleChange::Selection)),
+            (Told{{QAccessible::SelectionRemove, second}, {QAccessible::SelectionAdd, first}}));
 }
 
 }  // namespace

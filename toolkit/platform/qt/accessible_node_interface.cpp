@@ -29,6 +29,19 @@ QAccessible::Role QtRole(AccessibleRole role) {
   return QAccessible::NoRole;
 }
 
+QString DefaultActionName(AccessibleAction action) {
+  switch (action) {
+    case AccessibleAction::None:
+      return QString();
+    case AccessibleAction::Press:
+    case AccessibleAction::Select:
+      return QAccessibleActionInterface::pressAction();
+    case AccessibleAction::Toggle:
+      return QAccessibleActionInterface::toggleAction();
+  }
+  return QString();
+}
+
 }  // namespace
 
 AccessibleNodeInterface::AccessibleNodeInterface(AccessibleTree& tree, AccessibleNode& node)
@@ -49,7 +62,14 @@ int AccessibleNodeInterface::indexOfChild(const QAccessibleInterface* child) con
 }
 
 QString AccessibleNodeInterface::text(QAccessible::Text type) const {
-  return type == QAccessible::Name ? QString::fromStdString(node_.Name()) : QString();
+  switch (type) {
+    case QAccessible::Name:
+      return QString::fromStdString(node_.Name());
+    case QAccessible::Description:
+      return QString::fromStdString(node_.Description());
+    default:
+      return QString();
+  }
 }
 
 QRect AccessibleNodeInterface::rect() const { return tree_.ScreenRect(node_.BoundsInWindow()); }
@@ -63,6 +83,7 @@ QAccessible::State AccessibleNodeInterface::state() const {
   state.checkable = node_.IsCheckable();
   state.checked = node_.IsChecked();
   state.selected = node_.IsSelected();
+  state.selectable = node_.DefaultAction() == AccessibleAction::Select;
   return state;
 }
 
@@ -70,14 +91,22 @@ void* AccessibleNodeInterface::interface_cast(QAccessible::InterfaceType type) {
   return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
 }
 
-// Focus is the one thing a screen reader can ask of a control: the toolkit's nodes offer no
-// way to press or toggle them.
+// The default action comes first, where readers look for it; a page tab is pressed to be
+// chosen, as Qt's own tab bars are.
 QStringList AccessibleNodeInterface::actionNames() const {
-  return node_.IsFocusable() ? QStringList{setFocusAction()} : QStringList{};
+  QStringList names;
+  if (const QString action = DefaultActionName(node_.DefaultAction()); !action.isEmpty()) names.append(action);
+  if (node_.IsFocusable()) names.append(setFocusAction());
+  return names;
 }
 
 void AccessibleNodeInterface::doAction(const QString& actionName) {
-  if (actionName == setFocusAction() && node_.IsFocusable()) node_.TakeFocus();
+  if (actionName.isEmpty()) return;
+  if (actionName == DefaultActionName(node_.DefaultAction())) {
+    node_.DoDefaultAction();
+  } else if (actionName == setFocusAction() && node_.IsFocusable()) {
+    node_.TakeFocus();
+  }
 }
 
 }  // namespace toolkit::platform::qt

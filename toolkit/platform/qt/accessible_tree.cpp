@@ -2,12 +2,24 @@
 
 #include <QAccessible>
 #include <QWidget>
+#include <algorithm>
 
 #include "toolkit/platform/qt/accessible_node_interface.h"
 #include "toolkit/platform/qt/accessible_window_interface.h"
+#include "toolkit/platform/qt/atspi_description_change.h"
 
 namespace toolkit::platform::qt {
 namespace {
+
+std::vector<AccessibleNode*> ChildrenOf(const AccessibleNode& node) {
+  std::vector<AccessibleNode*> children;
+  for (int index = 0; index < node.AccessibleChildCount(); ++index) children.push_back(node.AccessibleChild(index));
+  return children;
+}
+
+bool Holds(const std::vector<AccessibleNode*>& nodes, const AccessibleNode* node) {
+  return std::find(nodes.begin(), nodes.end(), node) != nodes.end();
+}
 
 AccessibleNode* FocusedNode(AccessibleNode& node) {
   if (node.IsFocused()) return &node;
@@ -47,6 +59,7 @@ QAccessibleInterface* AccessibleTree::InterfaceFor(AccessibleNode* node) {
 
 QAccessibleInterface* AccessibleTree::Child(const AccessibleNode* parent, int index) {
   if (parent == nullptr || index < 0 || index >= parent->AccessibleChildCount()) return nullptr;
+  toldChildren_.try_emplace(parent, ChildrenOf(*parent));
   return InterfaceFor(parent->AccessibleChild(index));
 }
 
@@ -79,31 +92,61 @@ QRect AccessibleTree::ScreenRect(const Rect& boundsInWindow) const {
                QSize(boundsInWindow.Width(), boundsInWindow.Height()));
 }
 
-std::unique_ptr<QAccessibleEvent> AccessibleTree::EventFor(AccessibleNode& node, AccessibleChange change) {
+// Qt 6.4's bridge sends the children of an ObjectReorder with a D-Bus signature that at-spi
+// rejects ("siis(so)" for ChildrenChanged), so each child that came or went is told on its
+// own, as ObjectCreated and ObjectDestroyed, whose signals it encodes as at-spi expects. A
+// node whose children no reader has asked for has nothing to update.
+void AccessibleTree::TellChildrenChanged(AccessibleNode& node, std::vector<std::unique_ptr<QAccessibleEvent>>& events) {
+  const auto told = toldChildren_.find(&node);
+  if (told == toldChildren_.end()) return;
+  Children now = ChildrenOf(node);
+  for (AccessibleNode* child : told->second) {
+    if (!Holds(now, child)) events.push_back(std::make_unique<QAccessibleEvent>(InterfaceFor(child), QAccessible::ObjectDestroyed));
+  }
+  for (AccessibleNode* child : now) {
+    if (!Holds(told->second, child)) events.push_back(std::make_unique<QAccessibleEvent>(InterfaceFor(child), QAccessible::ObjectCreated));
+  }
+  told->second = std::move(now);
+}
+
+std::vector<std::unique_ptr<QAccessibleEvent>> AccessibleTree::EventsFor(AccessibleNode& node, AccessibleChange change) {
+  std::vector<std::unique_ptr<QAccessibleEvent>> events;
   QAccessibleInterface* interface = InterfaceFor(&node);
   switch (change) {
     case AccessibleChange::Structure:
-      return std::make_unique<QAccessibleEvent>(interface, QAccessible::ObjectReorder);
+      TellChildrenChanged(node, events);
+      break;
     case AccessibleChange::Name:
-      return std::make_unique<QAccessibleEvent>(interface, QAccessible::NameChanged);
+      events.push_back(std::make_unique<QAccessibleEvent>(interface, QAccessible::NameChanged));
+      break;
     case AccessibleChange::State: {
       // The only state of a control that changes by itself is a check box's tick.
       QAccessible::State changed;
       changed.checked = true;
-      return std::make_unique<QAccessibleStateChangeEvent>(interface, changed);
+      events.push_back(std::make_unique<QAccessibleStateChangeEvent>(interface, changed));
+      break;
     }
     case AccessibleChange::Focus:
-      return std::make_unique<QAccessibleEvent>(interface, QAccessible::Focus);
+      events.push_back(std::make_unique<QAccessibleEvent>(interface, QAccessible::Focus));
+      break;
     case AccessibleChange::Selection:
-      return std::make_unique<QAccessibleEvent>(interface, QAccessible::SelectionAdd);
+      // The bridge tells each as the node's "selected" state; the tab that was selected has lost it.
+      if (toldSelected_ != nullptr && toldSelected_ != &node) {
+        events.push_back(std::make_unique<QAccessibleEvent>(InterfaceFor(toldSelected_), QAccessible::SelectionRemove));
+      }
+      toldSelected_ = &node;
+      events.push_back(std::make_unique<QAccessibleEvent>(interface, QAccessible::SelectionAdd));
+      break;
     case AccessibleChange::Description:
-      return std::make_unique<QAccessibleEvent>(interface, QAccessible::DescriptionChanged);
+      // Sent by SendDescriptionChanged instead.
+      break;
   }
-  return nullptr;
+  return events;
 }
 
 void AccessibleTree::Notify(AccessibleNode& node, AccessibleChange change) {
-  if (const auto event = EventFor(node, change)) QAccessible::updateAccessibility(event.get());
+  for (const auto& event : EventsFor(node, change)) QAccessible::updateAccessibility(event.get());
+  if (change == AccessibleChange::Description && QAccessible::isActive()) SendDescriptionChanged(*InterfaceFor(&node));
 }
 
 }  // namespace toolkit::platform::qt

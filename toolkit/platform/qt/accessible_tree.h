@@ -3,6 +3,7 @@
 #include <QRect>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "toolkit/platform/platform.h"
 
@@ -41,15 +42,22 @@ class AccessibleTree {
   QAccessibleInterface* FocusedInterface();
   QRect ScreenRect(const Rect& boundsInWindow) const;
 
-  // What a screen reader is told of the change.
-  std::unique_ptr<QAccessibleEvent> EventFor(AccessibleNode& node, AccessibleChange change);
+  // What a screen reader is told of the change, in order.
+  std::vector<std::unique_ptr<QAccessibleEvent>> EventsFor(AccessibleNode& node, AccessibleChange change);
   void Notify(AccessibleNode& node, AccessibleChange change);
 
  private:
+  using Children = std::vector<AccessibleNode*>;
+  void TellChildrenChanged(AccessibleNode& node, std::vector<std::unique_ptr<QAccessibleEvent>>& events);
+
   QWidget& window_;
   WindowEvents& events_;
   QAccessibleInterface* windowInterface_ = nullptr;
   std::unordered_map<const AccessibleNode*, AccessibleNodeInterface*> nodeInterfaces_;
+  // The children of each node as a screen reader last learnt them: when it first asked for
+  // one of them, and then from every change told.
+  std::unordered_map<const AccessibleNode*, Children> toldChildren_;
+  AccessibleNode* toldSelected_ = nullptr;  // the page tab last told to be selected
 };
 
 }  // namespace toolkit::platform::qt
