@@ -121,8 +121,9 @@ def check_manifest(program_path):
         fail(f"dpiAware is {dpi_aware.text!r}, not True/PM")
     dpi_awareness = element(f"{v3}application/{v3}windowsSettings/"
                             "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}dpiAwareness")
-    if dpi_awareness is not None and dpi_awareness.text.strip() != "PerMonitorV2":
-        fail(f"dpiAwareness is {dpi_awareness.text!r}, not PerMonitorV2")
+    # PerMonitorV2 from Windows 10 1703 on, PerMonitor for 1607, which does not know V2.
+    if dpi_awareness is not None and dpi_awareness.text.strip() != "PerMonitorV2, PerMonitor":
+        fail(f"dpiAwareness is {dpi_awareness.text!r}, not 'PerMonitorV2, PerMonitor'")
 
     controls = element(f"{v1}dependency/{v1}dependentAssembly/{v1}assemblyIdentity")
     expected_controls = {"type": "win32", "name": "Microsoft.Windows.Common-Controls",
